@@ -1,0 +1,68 @@
+#pragma once
+// The three data files of the working directory, byte for byte:
+//   hiscores.dat   bytes 0-8 unused, then ten signed 32-bit little-endian scores
+//                  at 9 + 4 (k - 1), entry 1 the best;
+//   names.dat      bytes 0-8 unused, then ten names of ten Windows-1252 bytes at
+//                  9 + 10 (k - 1), padded with spaces;
+//   cardbacks.dat  the chosen card back as a signed 16-bit integer at offset 0.
+// Bytes beyond these fields are never read and always kept.
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace platform { class Platform; }
+
+namespace scores {
+
+inline const QString HiScoresFile = QStringLiteral("hiscores.dat");
+inline const QString NamesFile = QStringLiteral("names.dat");
+inline const QString CardBacksFile = QStringLiteral("cardbacks.dat");
+
+constexpr int Entries = 10;
+constexpr int NameLength = 10;
+constexpr int FieldStart = 9;
+constexpr int HiScoresLength = FieldStart + 4 * Entries;      // 49
+constexpr int NamesLength = FieldStart + NameLength * Entries; // 109
+
+constexpr qint64 scoreOffset(int k) { return FieldStart + 4 * (k - 1); }
+constexpr qint64 nameOffset(int k) { return FieldStart + NameLength * (k - 1); }
+
+// Entry k (1 to 10) of the file contents; a score cut by the end of the file
+// reads 0, a name beyond the end reads as spaces.
+std::int32_t scoreAt(const QByteArray &hiscores, int k);
+QByteArray nameAt(const QByteArray &names, int k);
+// The stored card back; 0 when the file is shorter than two bytes.
+std::int16_t cardBackFrom(const QByteArray &cardbacks);
+
+QByteArray encodeScore(std::int32_t score);
+QByteArray encodeCardBack(std::int16_t back);
+// A name as its ten stored bytes: Windows-1252, '?' for a character the code
+// page cannot hold, cut to ten characters, padded with spaces.
+QByteArray encodeName(const QString &name);
+// A stored name for display (controls show as '?').
+QString decodeName(const QByteArray &bytes);
+
+struct Entry {
+    std::int32_t score = 0;
+    QByteArray name = QByteArray(NameLength, ' ');
+    bool operator==(const Entry &) const = default;
+};
+using Table = std::array<Entry, Entries>;   // index 0 is entry 1
+
+Table tableFrom(const QByteArray &hiscores, const QByteArray &names);
+// The file contents after writing every entry of `table` over `hiscores` and
+// `names` (their surplus bytes kept).
+QByteArray withScores(const QByteArray &hiscores, const Table &table);
+QByteArray withNames(const QByteArray &names, const Table &table);
+
+// The message a player sees when a data file fails.
+QString fileProblem(const QString &file, const QString &reason, bool writing);
+
+// Reads through the platform, telling the player once when a file fails; a
+// failed read gives an empty file (best score 0, back 0).
+QByteArray readOrReport(platform::Platform &platform, const QString &file);
+
+} // namespace scores
