@@ -128,13 +128,34 @@ QByteArray withNames(const QByteArray &names, const Table &table)
     return out;
 }
 
+QByteArray encodeScores(const Table &table)
+{
+    QByteArray bytes;
+    for (const Entry &entry : table)
+        bytes.append(encodeScore(entry.score));
+    return bytes;
+}
+
+QByteArray encodeNames(const Table &table)
+{
+    QByteArray bytes;
+    for (const Entry &entry : table)
+        bytes.append(entry.name.left(NameLength).leftJustified(NameLength, ' '));
+    return bytes;
+}
+
+QString fileProblemLine(const QString &file, const QString &reason, bool writing)
+{
+    return QStringLiteral("Quintrel could not %1 the file \"%2\" in the folder it was started in:\n%3")
+        .arg(writing ? QStringLiteral("save") : QStringLiteral("read"), file, reason);
+}
+
 QString fileProblem(const QString &file, const QString &reason, bool writing)
 {
-    return QStringLiteral("Quintrel could not %1 the file \"%2\" in the folder it was started in:\n%3\n\n"
-                          "The game goes on; %4")
-        .arg(writing ? QStringLiteral("save") : QStringLiteral("read"), file, reason,
-             writing ? QStringLiteral("this change is not saved.")
-                     : QStringLiteral("what the file holds is not used."));
+    return fileProblemLine(file, reason, writing)
+        + QStringLiteral("\n\nThe game goes on; %1")
+              .arg(writing ? QStringLiteral("this change is not saved.")
+                           : QStringLiteral("what the file holds is not used."));
 }
 
 QByteArray readOrReport(platform::Platform &platform, const QString &file)

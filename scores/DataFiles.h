@@ -57,9 +57,15 @@ Table tableFrom(const QByteArray &hiscores, const QByteArray &names);
 // `names` (their surplus bytes kept).
 QByteArray withScores(const QByteArray &hiscores, const Table &table);
 QByteArray withNames(const QByteArray &names, const Table &table);
+// The fields of all ten entries as they lie from offset 9: 40 bytes of scores,
+// 100 bytes of names.
+QByteArray encodeScores(const Table &table);
+QByteArray encodeNames(const Table &table);
 
 // The message a player sees when a data file fails.
 QString fileProblem(const QString &file, const QString &reason, bool writing);
+// One line of such a message: what failed with which file, and why.
+QString fileProblemLine(const QString &file, const QString &reason, bool writing);
 
 // Reads through the platform, telling the player once when a file fails; a
 // failed read gives an empty file (best score 0, back 0).

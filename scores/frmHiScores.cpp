@@ -1,14 +1,287 @@
 #include "scores/frmHiScores.h"
 
+#include "assets/Art.h"
 #include "game/TableLink.h"
 #include "platform/Platform.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using scores::FileTrouble;
+using scores::Table;
+
+namespace {
+
+struct Row {
+    int top;
+    int rankWidth, rankHeight;
+    int nameHeight, scoreHeight;
+    QColor colour;
+    double points;
+};
+
+const QColor Magenta(255, 0, 255);
+
+const std::array<Row, scores::Entries> Rows = {{
+    {24, 33, 33, 33, 33, QColor(255, 0, 0), 20.25},
+    {56, 25, 25, 33, 25, QColor(255, 255, 0), 18},
+    {80, 25, 25, 25, 25, QColor(0, 255, 0), 15.75},
+    {104, 25, 25, 25, 25, QColor(0, 255, 255), 14.25},
+    {128, 17, 17, 17, 17, QColor(0, 0, 255), 12},
+    {152, 17, 17, 17, 17, Magenta, 9.75},
+    {168, 17, 17, 17, 17, Magenta, 9.75},
+    {184, 17, 17, 17, 17, Magenta, 9.75},
+    {200, 17, 17, 17, 17, Magenta, 9.75},
+    {216, 25, 17, 17, 17, Magenta, 9.75},
+}};
+
+constexpr const char *RankNames[scores::Entries] = {
+    "lblOne", "lblTwo", "lblThree", "lblFour", "lblFive",
+    "lblSix", "lblSeven", "lblEight", "lblNine", "LblTen",
+};
+
+constexpr int RankLeft = 16;
+constexpr int NameLeft = 56, NameWidth = 161;
+constexpr int ScoreLeft = 256, ScoreWidth = 97;
+
+const QString NamePrompt = QStringLiteral("You Got A High Score!!") + QChar(13)
+                           + QStringLiteral("Enter Your Name:") + QChar(13)
+                           + QStringLiteral("(10 Characters Max.)");
+
+} // namespace
+
 frmHiScores::frmHiScores(platform::Platform &platform, TableLink &table, QWidget *parent)
-    : QWidget(parent), platform_(platform), table_(table)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      platform_(platform), table_(table)
 {
+    art::registerFonts();
+    setObjectName(QStringLiteral("frmHiScores"));
+    setWindowTitle(QStringLiteral("High Scores"));
+    setFixedSize(402, 280);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+
+    // The buttons come first so that OK leads the focus chain.
+    auto makeButton = [this](const char *name, const QString &caption, int left) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(left, 240, 49, 33);
+        return b;
+    };
+    cmdOkay = makeButton("cmdOkay", QStringLiteral("OK"), 120);
+    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), 216);
+    setTabOrder(cmdOkay, cmdClear);
+
+    auto makeLabel = [this](const QString &name, const QString &text, const Row &row,
+                            QRect geometry, Qt::Alignment align) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(align | Qt::AlignTop);
+        l->setGeometry(geometry);
+        l->setFont(art::font(art::FontFace::Times, row.points, true));
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, row.colour);
+        l->setPalette(p);
+        return l;
+    };
+    std::array<QLabel *, scores::Entries> ranks{};
+    for (int i = 0; i < scores::Entries; ++i) {
+        const Row &row = Rows[std::size_t(i)];
+        ranks[std::size_t(i)] =
+            makeLabel(QLatin1String(RankNames[i]), QStringLiteral("#%1").arg(i + 1), row,
+                      {RankLeft, row.top, row.rankWidth, row.rankHeight}, Qt::AlignLeft);
+        lblName[std::size_t(i)] =
+            makeLabel(QStringLiteral("lblName%1").arg(i), QString(), row,
+                      {NameLeft, row.top, NameWidth, row.nameHeight}, Qt::AlignLeft);
+        lblScore[std::size_t(i)] =
+            makeLabel(QStringLiteral("lblScore%1").arg(i), QString(), row,
+                      {ScoreLeft, row.top, ScoreWidth, row.scoreHeight}, Qt::AlignRight);
+    }
+    lblOne = ranks[0];
+    lblTwo = ranks[1];
+    lblThree = ranks[2];
+    lblFour = ranks[3];
+    lblFive = ranks[4];
+    lblSix = ranks[5];
+    lblSeven = ranks[6];
+    lblEight = ranks[7];
+    lblNine = ranks[8];
+    LblTen = ranks[9];
+
+    connect(cmdOkay, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmHiScores::cmdClear_Click);
 }
 
-void frmHiScores::showWindow() { show(); }
-void frmHiScores::GetScores() {}
-void frmHiScores::ClearScores() {}
-void frmHiScores::HighScores(std::int32_t, std::int32_t &) {}
+// ---------------------------------------------------------------- showing
+
+void frmHiScores::showWindow()
+{
+    FileTrouble trouble;
+    showWindow(trouble);
+    trouble.report(platform_, scores::TableNotChanged);
+}
+
+void frmHiScores::showWindow(FileTrouble &trouble)
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load(trouble);
+    }
+    show();
+    raise();
+    activateWindow();
+    cmdOkay->setFocus();
+}
+
+void frmHiScores::Form_Load(FileTrouble &trouble)
+{
+    // Under the lock, so that a score another copy of the game enters between
+    // this read and the clear is not wiped out.
+    const auto lock = platform_.lockTable();
+    QByteArray hiscores;
+    QString error;
+    // A file that cannot be read is left alone: it may hold scores. The
+    // GetScores that follows every showing tells the player about it.
+    if (!platform_.openFile(scores::HiScoresFile, hiscores, error))
+        return;
+    if (scores::scoreAt(hiscores, 1) == 0) {
+        ClearFromLoad = true;
+        clearScores(trouble);
+    }
+}
+
+void frmHiScores::GetScores()
+{
+    FileTrouble trouble;
+    getScores(trouble);
+    trouble.report(platform_, scores::TableShownAsRead);
+}
+
+void frmHiScores::getScores(FileTrouble &trouble)
+{
+    Table table;
+    scores::readTable(platform_, table, trouble);
+    showEntries(table);
+}
+
+void frmHiScores::showEntries(const Table &table)
+{
+    for (int i = 0; i < scores::Entries; ++i) {
+        lblScore[std::size_t(i)]->setText(QString::number(table[std::size_t(i)].score));
+        lblName[std::size_t(i)]->setText(scores::decodeName(table[std::size_t(i)].name));
+    }
+}
+
+// ---------------------------------------------------------------- clearing
+
+void frmHiScores::ClearScores()
+{
+    FileTrouble trouble;
+    bool cleared = false;
+    {
+        const auto lock = platform_.lockTable();
+        cleared = clearScores(trouble);
+    }
+    trouble.report(platform_, cleared ? scores::TableShownAsRead : scores::TableNotChanged);
+}
+
+bool frmHiScores::clearScores(FileTrouble &trouble)
+{
+    // The scores as they were, to put back should names.dat fail after
+    // hiscores.dat has been cleared.
+    QByteArray hiscores;
+    QString error;
+    const bool known = platform_.openFile(scores::HiScoresFile, hiscores, error);
+    const Table previous = scores::tableFrom(hiscores, {});
+    const bool cleared =
+        scores::writeTable(platform_, Table{}, known ? &previous : nullptr, trouble);
+    // The best score follows the table only when the table really was cleared.
+    if (cleared)
+        table_.setHighScore(0);
+    if (ClearFromLoad) {
+        ClearFromLoad = false;
+        return cleared;
+    }
+    getScores(trouble);
+    return cleared;
+}
+
+// ---------------------------------------------------------------- a finished game
+
+void frmHiScores::HighScores(std::int32_t Score, std::int32_t &highscore)
+{
+    FileTrouble trouble;
+    Table work;
+    scores::readTable(platform_, work, trouble);
+
+    // The name is asked without holding anything, so that another copy of the
+    // game can finish its own entry meanwhile.
+    const bool asked = scores::insertionRank(work, Score) > 0;
+    QByteArray name;
+    if (asked)
+        name = scores::storedName(platform_.inputBox(NamePrompt, QStringLiteral("High Score!!")));
+
+    bool saved = false;
+    {
+        // The table as it is now, not as it was before the name dialog: what
+        // another copy wrote meanwhile is kept, and the rank is found again.
+        const auto lock = platform_.lockTable();
+        Table fresh;
+        if (scores::readTable(platform_, fresh, trouble)) {
+            work = fresh;
+            if (asked)
+                scores::insertEntry(work, scores::insertionRank(work, Score), Score, name);
+            saved = scores::writeTable(platform_, work, &fresh, trouble);
+        } else if (asked) {
+            // Nothing is written over a file that could not be read; the player
+            // still sees the entry among what could be read.
+            scores::insertEntry(work, scores::insertionRank(work, Score), Score, name);
+        }
+    }
+
+    if (Score > highscore) {
+        highscore = Score;
+        table_.setHighScore(Score);
+    }
+
+    if (asked) {
+        showWindow(trouble);
+        if (saved)
+            getScores(trouble);
+        else
+            showEntries(work);
+        table_.setTableEnabled(false);
+    }
+    trouble.report(platform_, saved ? scores::TableShownAsRead : scores::TableNotChanged);
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmHiScores::cmdClear_Click()
+{
+    const platform::Answer answer = platform_.messageBox(
+        QStringLiteral("Are you sure you want clear the highscores"), platform::Buttons::YesNo,
+        platform::Icon::Question, platform::Platform::title(), platform::Answer::Yes);
+    if (answer == platform::Answer::Yes)
+        ClearScores();
+}
+
+void frmHiScores::cmdOkay_Click()
+{
+    table_.setTableEnabled(true);
+    hide();
+}
+
+void frmHiScores::closeEvent(QCloseEvent *event)
+{
+    table_.setTableEnabled(true);
+    event->accept();
+}

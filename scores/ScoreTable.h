@@ -1,0 +1,75 @@
+#pragma once
+// The rules of the high score table and its reading and writing, free of
+// widgets: where a score enters, how the entries below it move down, how a
+// typed name is stored, and how the two table files are read and written
+// through the platform without losing what another copy of the game wrote.
+
+#include "scores/DataFiles.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace platform { class Platform; }
+
+namespace scores {
+
+// What an empty name, or Cancel in the name dialog, stores.
+inline const QString NoName = QStringLiteral(" NO NAME  ");
+
+// The rank (1 to 10) at which `score` enters: the best-placed entry whose score
+// lies strictly below it, so a tie enters below the entry it ties with. 0 when
+// the score enters nowhere.
+int insertionRank(const Table &table, std::int32_t score);
+
+// Moves the entries from `rank` on one place down (the last one drops out) and
+// puts the new entry at `rank`.
+void insertEntry(Table &table, int rank, std::int32_t score, const QByteArray &name);
+
+// The ten bytes stored for a name as typed: an empty text becomes " NO NAME  ";
+// otherwise the first ten characters, nothing trimmed, padded with spaces, in
+// Windows-1252 with '?' for what the code page cannot hold.
+QByteArray storedName(const QString &typed);
+
+// The problems met with the data files during one operation of the player's,
+// told to the player in one message at its end.
+class FileTrouble {
+public:
+    // Notes a failure; the first failure of a file is the one told, a later
+    // one of the same file adds nothing.
+    void add(const QString &file, const QString &reason, bool writing);
+    bool empty() const { return problems_.isEmpty(); }
+    // The whole message, ending with `outcome` (what this means for the game).
+    QString message(const QString &outcome) const;
+    // Shows the message when anything failed, then forgets it.
+    void report(platform::Platform &platform, const QString &outcome);
+
+private:
+    struct Problem {
+        QString file, reason;
+        bool writing;
+    };
+    QList<Problem> problems_;
+};
+
+// Endings of the message, by what the failure means for the player.
+inline const QString TableShownAsRead =
+    QStringLiteral("the table shows what could be read.");
+inline const QString TableNotChanged =
+    QStringLiteral("the high score table kept in the folder is not changed.");
+
+// Reads both table files, hiscores.dat first. `table` holds what could be read
+// (a file that failed reads as empty: scores 0, blank names); true when both
+// were read.
+bool readTable(platform::Platform &platform, Table &table, FileTrouble &trouble);
+
+// Writes all ten entries: 40 bytes at offset 9 of hiscores.dat, then 100 bytes
+// at offset 9 of names.dat, every other byte kept. When hiscores.dat fails,
+// names.dat is left alone; when names.dat fails after hiscores.dat was written,
+// the scores of `previous` (the table as it was read) are put back, so names
+// and scores never part. True when both files were written.
+bool writeTable(platform::Platform &platform, const Table &table, const Table *previous,
+                FileTrouble &trouble);
+
+} // namespace scores
