@@ -79,8 +79,12 @@ Answer QtPlatform::messageBox(const QString &text, Buttons buttons, Icon icon,
 QString QtPlatform::inputBox(const QString &prompt, const QString &title,
                              const QString &defaultText)
 {
+    // A prompt may break its lines with a bare carriage return; the dialog's
+    // label breaks lines only at line feeds.
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
     bool ok = false;
-    QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+    QString text = QInputDialog::getText(QApplication::activeWindow(), title, shown,
                                          QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
