@@ -2,36 +2,253 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <cmath>
 
 namespace art {
 
-void registerFonts() {}
+namespace {
+
+constexpr int CardWidth = 75;
+constexpr int CardHeight = 100;
+
+// "League Spartan" stands in for the geometric Futura of the headings, and
+// the Liberation faces, metric twins of Times and Arial, for the serif and
+// the small dialog font.
+const QString SpartanFamily = QStringLiteral("League Spartan");
+const QString SansFamily = QStringLiteral("Liberation Sans");
+const QString SerifFamily = QStringLiteral("Liberation Serif");
+
+QSize deviceSize(QSizeF logical, qreal dpr)
+{
+    return QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
+}
+
+void prepare(QPainter &painter)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                           QPainter::TextAntialiasing);
+}
+
+// An SVG drawn fresh for every size asked, so it is sharp at any scale.
+// `small`, when given, is a second drawing made for sizes up to `smallUpTo`
+// device pixels, where the full drawing would turn to mush. `element`
+// renders just that element of the main drawing, fitted to the square.
+class SvgIconEngine final : public QIconEngine {
+public:
+    SvgIconEngine(QString resource, QString element, QString small, int smallUpTo,
+                  QList<QSize> sizes)
+        : resource_(std::move(resource)), element_(std::move(element)),
+          small_(std::move(small)), smallUpTo_(smallUpTo), sizes_(std::move(sizes))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(deviceSize(rect.size(), dpr), mode, state);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QSize square = actualSize(size, mode, QIcon::Off);
+        if (square.isEmpty())
+            return {};
+        const QString key = QStringLiteral("art-icon:%1:%2:%3:%4")
+                                .arg(resource_, element_)
+                                .arg(square.width())
+                                .arg(int(mode));
+        QPixmap cached;
+        if (QPixmapCache::find(key, &cached))
+            return cached;
+
+        QImage image(square, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            prepare(painter);
+            const bool useSmall = !small_.isEmpty() && square.width() <= smallUpTo_;
+            QSvgRenderer renderer(useSmall ? small_ : resource_);
+            const QRectF target(QPointF(0, 0), QSizeF(square));
+            if (useSmall || element_.isEmpty()) {
+                renderer.render(&painter, target);
+            } else {
+                // Fit the element's bounds to the square, keeping its shape.
+                QSizeF bounds = renderer.boundsOnElement(element_).size();
+                bounds.scale(target.size(), Qt::KeepAspectRatio);
+                QRectF fitted(QPointF(0, 0), bounds);
+                fitted.moveCenter(target.center());
+                renderer.render(&painter, element_, fitted);
+            }
+        }
+        if (mode == QIcon::Disabled)
+            image = disabled(image);
+        QPixmap pm = QPixmap::fromImage(std::move(image));
+        QPixmapCache::insert(key, pm);
+        return pm;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+
+    QIconEngine *clone() const override { return new SvgIconEngine(*this); }
+
+    QString key() const override { return QStringLiteral("QuintrelSvg"); }
+
+private:
+    // Grey and faded, as a button that cannot be pressed.
+    static QImage disabled(const QImage &source)
+    {
+        QImage image = source.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = 96 + qGray(line[x]) / 2;
+                line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+            }
+        }
+        return image;
+    }
+
+    QString resource_;
+    QString element_;
+    QString small_;
+    int smallUpTo_;
+    QList<QSize> sizes_;
+};
+
+QList<QSize> squares(std::initializer_list<int> sides)
+{
+    QList<QSize> out;
+    for (int side : sides)
+        out.append(QSize(side, side));
+    return out;
+}
+
+} // namespace
+
+void registerFonts()
+{
+    static const bool registered = [] {
+        const char *const files[] = {
+            ":/fonts/LeagueSpartan-Bold.otf",  ":/fonts/LeagueSpartan-Medium.otf",
+            ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
+            ":/fonts/LiberationSerif-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf",
+        };
+        bool all = true;
+        for (const char *file : files)
+            all = QFontDatabase::addApplicationFont(QLatin1String(file)) >= 0 && all;
+        return all;
+    }();
+    Q_UNUSED(registered);
+}
 
 QFont font(FontFace face, double points, bool bold)
 {
-    QFont f(face == FontFace::Times ? QStringLiteral("Liberation Serif")
-                                    : QStringLiteral("Liberation Sans"));
-    f.setPixelSize(qRound(points * 96.0 / 72.0));
-    f.setBold(bold);
+    registerFonts();
+    QFont f;
+    switch (face) {
+    case FontFace::Futura:
+        f.setFamilies({SpartanFamily, SansFamily});
+        f.setStyleHint(QFont::SansSerif);
+        // The medium cut is the plain weight of this face; bold is its bold.
+        f.setWeight(bold ? QFont::Bold : QFont::Medium);
+        break;
+    case FontFace::Times:
+        f.setFamilies({SerifFamily});
+        f.setStyleHint(QFont::Serif);
+        f.setWeight(bold ? QFont::Bold : QFont::Normal);
+        break;
+    case FontFace::SansSerif:
+        f.setFamilies({SansFamily});
+        f.setStyleHint(QFont::SansSerif);
+        f.setWeight(bold ? QFont::Bold : QFont::Normal);
+        break;
+    }
+    f.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0))));
     return f;
 }
 
 QPixmap render(const QString &resource, QSize logical, qreal dpr)
 {
-    QPixmap pixmap(logical * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    QImage image(deviceSize(logical, dpr), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
+    QPainter painter(&image);
+    prepare(painter);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
-    return pixmap;
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
 }
 
-QIcon skullIcon() { return {}; }
-QIcon heartIcon() { return {}; }
-QIcon toolbarIcon(int) { return {}; }
-QPixmap skullPicture(qreal dpr) { return render(QStringLiteral(":/backs/back0.svg"), {75, 100}, dpr); }
+QPainterPath cardShape(qreal inset)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(inset, inset, CardWidth - 2 * inset, CardHeight - 2 * inset),
+                        CardCornerRadius - inset, CardCornerRadius - inset);
+    return path;
+}
+
+QPixmap renderCard(const QString &resource, qreal dpr)
+{
+    QImage image(deviceSize(QSizeF(CardWidth, CardHeight), dpr), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    prepare(painter);
+    renderer.render(&painter, QRectF(0, 0, CardWidth, CardHeight));
+    // Cut the corners round: clear everything outside the card's outline,
+    // with soft edges (a clip path would leave them jagged).
+    QPainterPath outside;
+    outside.addRect(QRectF(-1, -1, CardWidth + 2, CardHeight + 2));
+    outside = outside.subtracted(cardShape());
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(outside, Qt::black);
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
+}
+
+QIcon skullIcon()
+{
+    // Up to 23 device pixels the skull drawn for 16 pixels; above, the chrome
+    // skull of card back 0.
+    return QIcon(new SvgIconEngine(QStringLiteral(":/backs/back0.svg"), QStringLiteral("skull"),
+                                   QStringLiteral(":/icons/skull16.svg"), 23,
+                                   squares({16, 24, 32, 48, 64, 128, 256})));
+}
+
+QIcon heartIcon()
+{
+    return QIcon(new SvgIconEngine(QStringLiteral(":/icons/heart.svg"), {}, {}, 0,
+                                   squares({16, 32, 48, 64, 128, 256})));
+}
+
+QIcon toolbarIcon(int number)
+{
+    static const char *const names[] = {"back", "forward", "stop", "refresh", "home", "search"};
+    if (number < 1 || number > 6)
+        return {};
+    return QIcon(new SvgIconEngine(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(names[number - 1])),
+                                   {}, {}, 0, squares({24, 48})));
+}
+
+QPixmap skullPicture(qreal dpr)
+{
+    return renderCard(QStringLiteral(":/backs/back0.svg"), dpr);
+}
 
 } // namespace art

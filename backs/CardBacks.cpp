@@ -6,8 +6,9 @@ namespace cards {
 
 QPixmap back(int index, qreal dpr)
 {
-    Q_UNUSED(index);
-    return art::render(QStringLiteral(":/backs/back0.svg"), {75, 100}, dpr);
+    if (index < 0 || index >= BackCount)
+        index = 0;
+    return art::renderCard(QStringLiteral(":/backs/back%1.svg").arg(index), dpr);
 }
 
 QString backName(int index)
