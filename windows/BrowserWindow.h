@@ -1,0 +1,44 @@
+#pragma once
+// The web browser window lives in a module of its own (quintrel_browser), which
+// the menu loads the first time the player visits the maker's page: the web
+// engine is large and slow to start, and the game itself never needs it.
+// This is all the game knows of it.
+
+#include <QtPlugin>
+
+class QWidget;
+class QString;
+
+class BrowserWindow {
+public:
+    virtual ~BrowserWindow() = default;
+
+    // The window itself. It destroys itself when closed by its title bar.
+    virtual QWidget *window() = 0;
+    // The address opened when the window loads; empty means none.
+    virtual void setStartingAddress(const QString &address) = 0;
+    // The first call loads the window: shows it and opens the starting address.
+    // Later calls only bring it to the front.
+    virtual void showWindow() = 0;
+};
+
+class BrowserModule {
+public:
+    virtual ~BrowserModule() = default;
+    // A new, hidden browser window without a parent.
+    virtual BrowserWindow *createBrowser() = 0;
+};
+
+#define QUINTREL_BROWSER_MODULE_IID "org.quintrel.BrowserModule/1.0"
+Q_DECLARE_INTERFACE(BrowserModule, QUINTREL_BROWSER_MODULE_IID)
+
+namespace browser {
+
+// The module's file name, and the folders it is looked for in: beside the
+// game's executable first, then the installed library folder.
+QString moduleFileName();
+// Loads the module once per process (it is never unloaded). Returns null and
+// fills `error` with a reason a player can read when it cannot be loaded.
+BrowserModule *loadModule(QString &error);
+
+} // namespace browser
