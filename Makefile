@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps bench asan-test fuzz clean
+.PHONY: run test build deps bench clean
 
 run: build
 	./$(BUILD_DIR)/quintrel
@@ -21,3 +21,8 @@ deps:
 
 clean:
 	rm -rf build build-asan build-fuzz
+
+# The start-up, memory, CPU and clock benchmark, beside a bare Qt window.
+bench: build
+	QUINTREL_EXTRA_PACKAGES="xvfb xauth xdotool" bash tools/install-deps.sh
+	bash bench/run.sh

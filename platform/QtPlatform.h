@@ -9,7 +9,7 @@ class QWidget;
 
 namespace platform {
 
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
 public:
     double secondsSinceMidnight() override;
     void pause(double seconds) override;

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Measures the game beside a bare Qt Widgets window of the same size, under Xvfb:
+# start-up time to the window on screen, memory at rest, CPU while a round is
+# played and while the time bonus is counted, whether the web engine is loaded,
+# and the drift of a 91-tick round. Run it as `make bench`.
+set -euo pipefail
+
+build=${BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build}
+runs=${RUNS:-9}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+echo "Quintrel benchmark ($(date -u +%F), $(nproc) cores, $runs starts each)"
+echo "Drift: a whole round on the real clock, in the background (about 95 s) ..."
+QT_QPA_PLATFORM=offscreen "$build/round_drift" > drift.txt 2>/dev/null &
+drift_pid=$!
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+hz=$(getconf CLK_TCK)
+
+# Starts `program` (window TITLE) RUNS times; prints the median start in ms and
+# the median RSS in kB after 3 s at rest.
+measure_start() {
+  local title=$1 program=$2 starts=() rss=()
+  for _ in $(seq "$runs"); do
+    rm -f ./*.dat
+    read -r pid ms < <("$build/launch_probe" "$title" "$program")
+    sleep 3
+    starts+=("$ms")
+    rss+=("$(rss_kb "$pid")")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+  done
+  echo "$(printf '%s\n' "${starts[@]}" | median) $(printf '%s\n' "${rss[@]}" | median)"
+}
+
+read -r bare_ms bare_rss < <(measure_start Bare "$build/bare_window")
+read -r game_ms game_rss < <(measure_start Quintrel "$build/quintrel")
+
+# CPU of a real game: the window stands at 105, 67 on a display without a
+# window manager. Deal, then 10 s of round (banner and play).
+rm -f ./*.dat
+read -r pid _ < <("$build/launch_probe" Quintrel "$build/quintrel")
+sleep 2
+engine_at_start=$(grep -c WebEngine "/proc/$pid/maps" || true)
+xdotool mousemove $((105 + 234 + 30)) $((67 + 296 + 16)) click 1
+t0=$(cpu_ticks "$pid"); sleep 10; t1=$(cpu_ticks "$pid")
+play_cpu=$(awk -v a="$t0" -v b="$t1" -v hz="$hz" 'BEGIN {printf "%.2f", 100 * (b - a) / hz / 10}')
+# Take Score with about 80 s left: the time bonus counts for about 12 s.
+xdotool mousemove $((105 + 504 + 40)) $((67 + 56 + 16)) click 1
+sleep 0.5
+t0=$(cpu_ticks "$pid"); sleep 10; t1=$(cpu_ticks "$pid")
+count_cpu=$(awk -v a="$t0" -v b="$t1" -v hz="$hz" 'BEGIN {printf "%.2f", 100 * (b - a) / hz / 10}')
+engine_in_play=$(grep -c WebEngine "/proc/$pid/maps" || true)
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+wait "$drift_pid" || true
+drift=$(awk '/^drift_seconds/ {print $2}' drift.txt)
+wait_cpu=$(awk '/^cpu_percent_waiting/ {print $2}' drift.txt)
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+echo
+printf '%-38s %12s %12s %8s  %s\n' "" "bare window" "Quintrel" "ratio" "target"
+printf '%-38s %12s %12s %8s  %s\n' "start to window on screen (ms)" "$bare_ms" "$game_ms" "$(ratio "$game_ms" "$bare_ms")" "<= 1.25"
+printf '%-38s %12s %12s %8s  %s\n' "memory at rest, RSS (kB)" "$bare_rss" "$game_rss" "$(ratio "$game_rss" "$bare_rss")" "<= 1.5"
+printf '%-38s %12s %12s %8s  %s\n' "CPU, 10 s of a round (% of a core)" "" "$play_cpu" "" "< 1"
+printf '%-38s %12s %12s %8s  %s\n' "CPU, 10 s of the time bonus (%)" "" "$count_cpu" "" "< 3"
+printf '%-38s %12s %12s %8s  %s\n' "CPU of the round clock alone (%)" "" "$wait_cpu" "" ""
+printf '%-38s %12s %12s %8s  %s\n' "drift of a 91-tick round (s)" "" "$drift" "" "< 0.2"
+printf '%-38s %12s %12s %8s  %s\n' "web engine mapped: at start, in play" "" "$engine_at_start, $engine_in_play" "" "0, 0"
