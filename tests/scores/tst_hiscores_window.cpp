@@ -19,7 +19,7 @@ namespace {
 class LockingPlatform : public FakePlatform {
 public:
     int held = 0;
-    QHash<QString, QString> failingWrites;
+    QHash<QString, QString> failingWrites, failingReads;
 
     class Held : public platform::Lock {
     public:
@@ -43,6 +43,14 @@ public:
             return false;
         }
         return FakePlatform::patchFile(name, offset, bytes, error);
+    }
+    bool openFile(const QString &name, QByteArray &content, QString &error) override
+    {
+        if (failingReads.contains(name)) {
+            error = failingReads.value(name);
+            return false;
+        }
+        return FakePlatform::openFile(name, content, error);
     }
 };
 
@@ -309,6 +317,12 @@ private slots:
         frmQuintrel other(kept);
         const auto before = kept.files;
         other.hiScores().showWindow();
+        QCOMPARE(kept.files, before);
+
+        // Nor is one that cannot be read, even where it could be written.
+        kept.failingReads[HiScoresFile] = "Permission denied";
+        frmQuintrel third(kept);
+        third.hiScores().showWindow();
         QCOMPARE(kept.files, before);
     }
 };
