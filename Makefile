@@ -24,5 +24,4 @@ clean:
 
 # The start-up, memory, CPU and clock benchmark, beside a bare Qt window.
 bench: build
-	QUINTREL_EXTRA_PACKAGES="xvfb xauth xdotool" bash tools/install-deps.sh
 	bash bench/run.sh
