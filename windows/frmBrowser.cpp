@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -98,7 +97,6 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
     cboAddress->setGeometry(twips(45, 300, 3795, 315));
     cboAddress->setFont(dialog);
     cboAddress->setEditText(owner::MakerAddress);
-    cboAddress->lineEdit()->installEventFilter(this);
     lblAddress->setBuddy(cboAddress);
 
     tbToolBar = new QToolBar(this);
@@ -130,6 +128,9 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
 
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
     connect(cboAddress, &QComboBox::activated, this, [this](int) { cboAddress_Click(); });
+    // Enter in the box's text (character code 13).
+    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { attempt([&] { cboAddress_KeyPress(13); }); });
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         loading_ = true;
         expecting_ = false;
@@ -285,16 +286,4 @@ void frmBrowser::tbToolBar_ButtonClick(const QString &Key)
             Navigate(owner::SearchAddress);
         }
     });
-}
-
-bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            attempt([&] { cboAddress_KeyPress(13); });
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
