@@ -179,28 +179,27 @@ def back0():
 
 # ---------------------------------------------------------------- 1 dusk clouds
 
-def cloud(rng, x0, x1, yb, height, grad, bumps=5):
-    """A cloud bank: a row of round tops over a softly waved underside."""
-    pts = []
-    n = bumps
-    for i in range(n + 1):
-        t = i / n
-        x = x0 + (x1 - x0) * t
-        # the bank is highest in its middle
-        lift = math.sin(math.pi * t) * height * 0.55 + rng.uniform(0, height * 0.15)
-        pts.append((x, yb - lift if 0 < i < n else yb - height * 0.12))
-    d = f"M{f(pts[0][0])},{f(yb)} L{f(pts[0][0])},{f(pts[0][1])} "
-    for (xa, ya), (xb, yb2) in zip(pts, pts[1:]):
-        r = max(abs(xb - xa) * rng.uniform(0.55, 0.75), 1.0)
-        d += f"A{f(r)},{f(r * rng.uniform(0.8, 1.1))} 0 0 1 {f(xb)},{f(yb2)} "
-    d += f"L{f(x1)},{f(yb)} "
-    # underside: a few shallow downward bulges back to the start
-    m = 3
-    for i in range(m):
-        xa = x1 - (x1 - x0) * (i + 1) / m
-        r = (x1 - x0) / m * 0.9
-        d += f"A{f(r)},{f(r * 0.18)} 0 0 1 {f(xa)},{f(yb)} "
-    return f'<path d="{d}Z" fill="url(#{grad})"/>'
+def cloud(rng, name, cx, cy, width, height, top, bottom):
+    """A cloud of overlapping puffs that share one gradient, dark at the top
+    and lit from below by the low sun, so that they read as one shape."""
+    y0, y1 = cy - height, cy + height * 0.35
+    grad = (f'<linearGradient id="{name}" x1="0" y1="{f(y0)}" x2="0" y2="{f(y1)}" gradientUnits="userSpaceOnUse">'
+            f'<stop offset="0" stop-color="{top}"/><stop offset="0.55" stop-color="{top}"/>'
+            f'<stop offset="1" stop-color="{bottom}"/></linearGradient>')
+    puffs = []
+    n = max(3, int(width / 5))
+    for i in range(n):
+        t = (i + 0.5) / n
+        x = cx - width / 2 + width * t + rng.uniform(-1.5, 1.5)
+        # taller in the middle of the cloud, flatter at its ends
+        rise = math.sin(math.pi * t)
+        ry = height * (0.35 + 0.5 * rise) * rng.uniform(0.8, 1.1)
+        rx = max(ry * rng.uniform(1.0, 1.5), width / n * 0.8)
+        y = cy - ry * 0.55
+        puffs.append(f'<ellipse cx="{f(x)}" cy="{f(y)}" rx="{f(rx)}" ry="{f(ry)}" fill="url(#{name})"/>')
+    # a flat base joining the puffs
+    puffs.append(f'<ellipse cx="{f(cx)}" cy="{f(cy)}" rx="{f(width / 2 + 2)}" ry="{f(height * 0.3)}" fill="url(#{name})"/>')
+    return grad, "".join(puffs)
 
 
 def back1():
@@ -247,12 +246,14 @@ def back1():
         body.append(f'<rect x="{f(44 - w / 2)}" y="{f(y)}" width="{f(w)}" height="0.8" rx="0.4" '
                     f'fill="#ffe7a0" fill-opacity="0.8"/>')
     # far, small clouds low over the sun; nearer, larger and darker above
-    for x0, x1, yb, h in [(-4, 30, 76, 7), (40, 80, 73, 8), (14, 52, 67, 7)]:
-        body.append(cloud(rng, x0, x1, yb, h, "dc-far", 4))
-    for x0, x1, yb, h in [(30, 84, 58, 12), (-6, 40, 52, 11)]:
-        body.append(cloud(rng, x0, x1, yb, h, "dc-mid", 5))
-    for x0, x1, yb, h in [(-8, 46, 34, 14), (34, 82, 26, 12)]:
-        body.append(cloud(rng, x0, x1, yb, h, "dc-near", 6))
+    clouds = [("dc-c0", 8, 77, 22, 4, "#b0567e", "#ffc890"), ("dc-c1", 66, 74, 26, 4.5, "#a8507c", "#ffbe88"),
+              ("dc-c2", 30, 69, 30, 5, "#8a4278", "#ffa878"), ("dc-c3", 60, 58, 34, 7, "#6a3472", "#ff9a72"),
+              ("dc-c4", 12, 52, 36, 7.5, "#5a2e6c", "#f88a70"), ("dc-c5", 46, 40, 40, 8.5, "#3e2462", "#e0707a"),
+              ("dc-c6", 8, 27, 40, 9, "#2a1c52", "#c05a7a"), ("dc-c7", 70, 15, 36, 8, "#221848", "#a84c78")]
+    for name, cx, cy, width, height, top, bottom in clouds:
+        grad, shape = cloud(rng, name, cx, cy, width, height, top, bottom)
+        defs += grad + "\n"
+        body.append(shape)
     body.append('<path d="M-1,86 C10,80 18,81 27,85 C34,82 38,83 41,85 L41,86 Z" fill="url(#dc-hill)"/>')
     body.append('<path d="M50,86 C58,81.5 66,79 76,82 L76,86 Z" fill="url(#dc-hill)"/>')
     for x, y, s in [(22, 44, 1.3), (27, 41, 1.0), (18.5, 40, 0.8)]:
@@ -489,38 +490,41 @@ def back4():
 def back5():
     rng = random.Random(1005)
     defs = """
-<radialGradient id="dr-bg" cx="37.5" cy="45" r="60" gradientUnits="userSpaceOnUse">
-  <stop offset="0" stop-color="#8a1420"/><stop offset="0.55" stop-color="#5a0a12"/>
-  <stop offset="1" stop-color="#2a0308"/>
+<radialGradient id="dr-cell" cx="0.38" cy="0.32" r="0.7">
+  <stop offset="0" stop-color="#9a222c"/><stop offset="0.7" stop-color="#701018"/>
+  <stop offset="1" stop-color="#4a060e"/>
 </radialGradient>
-<radialGradient id="dr-vig" cx="37.5" cy="50" r="55" gradientUnits="userSpaceOnUse">
-  <stop offset="0.55" stop-color="#000000" stop-opacity="0"/>
-  <stop offset="1" stop-color="#000000" stop-opacity="0.55"/>
+<radialGradient id="dr-cell2" cx="0.38" cy="0.32" r="0.7">
+  <stop offset="0" stop-color="#881c26"/><stop offset="0.7" stop-color="#620c14"/>
+  <stop offset="1" stop-color="#42050c"/>
+</radialGradient>
+<linearGradient id="dr-sheen" x1="0" y1="0" x2="1" y2="1">
+  <stop offset="0" stop-color="#ff6060" stop-opacity="0.22"/>
+  <stop offset="0.45" stop-color="#ff6060" stop-opacity="0"/>
+  <stop offset="1" stop-color="#000000" stop-opacity="0.35"/>
+</linearGradient>
+<radialGradient id="dr-vig" cx="37.5" cy="50" r="58" gradientUnits="userSpaceOnUse">
+  <stop offset="0.5" stop-color="#000000" stop-opacity="0"/>
+  <stop offset="1" stop-color="#000000" stop-opacity="0.6"/>
 </radialGradient>
 """
-    body = [bg("url(#dr-bg)")]
-    shades = ["#3a0408", "#4a060c", "#6a0c16", "#8a1a22", "#a0262c", "#2a0206"]
-    for _ in range(260):
-        x, y = rng.uniform(-3, 78), rng.uniform(-3, 103)
-        rx, ry = rng.uniform(1, 5.5), rng.uniform(0.6, 3)
-        body.append(f'<ellipse transform="rotate({f(rng.uniform(0, 180))} {f(x)} {f(y)})" cx="{f(x)}" cy="{f(y)}" '
-                    f'rx="{f(rx)}" ry="{f(ry)}" fill="{rng.choice(shades)}" fill-opacity="{f(rng.uniform(0.18, 0.45))}"/>')
-    # a fine grain of crazed lines, like old leather
-    for _ in range(70):
-        x, y = rng.uniform(0, 75), rng.uniform(0, 100)
-        pts = [(x, y)]
-        for _ in range(rng.randint(2, 4)):
-            x += rng.uniform(-4, 4)
-            y += rng.uniform(-4, 4)
-            pts.append((x, y))
-        d = "M" + " L".join(f"{f(a)},{f(b)}" for a, b in pts)
-        body.append(f'<path d="{d}" fill="none" stroke="#1a0104" stroke-opacity="0.5" stroke-width="0.3" stroke-linejoin="round"/>')
-        body.append(f'<path transform="translate(0.35,0.35)" d="{d}" fill="none" stroke="#c0404a" '
-                    f'stroke-opacity="0.25" stroke-width="0.25" stroke-linejoin="round"/>')
-    for _ in range(120):
-        x, y = rng.uniform(3, 72), rng.uniform(3, 97)
-        body.append(f'<circle cx="{f(x)}" cy="{f(y)}" r="{f(rng.uniform(0.15, 0.4))}" fill="#d05058" '
-                    f'fill-opacity="{f(rng.uniform(0.2, 0.6))}"/>')
+    # pebbled leather: close-set grains with dark grooves between them
+    body = [bg("#2e040a")]
+    step = 3.6
+    row = 0
+    y = 1.0
+    while y < H + 2:
+        x = -1.0 + (step / 2 if row % 2 else 0)
+        while x < W + 2:
+            cx, cy = x + rng.uniform(-0.6, 0.6), y + rng.uniform(-0.6, 0.6)
+            rx, ry = rng.uniform(2.0, 2.6), rng.uniform(1.8, 2.2)
+            grad = "dr-cell" if rng.random() < 0.6 else "dr-cell2"
+            body.append(f'<ellipse transform="rotate({rng.randint(0, 179)} {f(cx)} {f(cy)})" cx="{f(cx)}" cy="{f(cy)}" '
+                        f'rx="{f(rx)}" ry="{f(ry)}" fill="url(#{grad})"/>')
+            x += step
+        y += step * 0.87
+        row += 1
+    body.append(bg("url(#dr-sheen)"))
     body.append(bg("url(#dr-vig)"))
     return card("Dark red texture", defs, "\n".join(body))
 
