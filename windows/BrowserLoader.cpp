@@ -27,7 +27,12 @@ namespace {
 QStringList candidates()
 {
     QStringList paths;
-    paths << QDir(QCoreApplication::applicationDirPath()).filePath(moduleFileName());
+    const QDir here(QCoreApplication::applicationDirPath());
+    paths << here.filePath(moduleFileName());
+#ifdef QUINTREL_BROWSER_RELATIVE_DIR
+    paths << QDir::cleanPath(here.filePath(QStringLiteral(QUINTREL_BROWSER_RELATIVE_DIR)) +
+                             QLatin1Char('/') + moduleFileName());
+#endif
 #ifdef QUINTREL_BROWSER_INSTALL_DIR
     paths << QDir(QStringLiteral(QUINTREL_BROWSER_INSTALL_DIR)).filePath(moduleFileName());
 #endif
