@@ -41,7 +41,7 @@ inline const QColor Green(0, 255, 0);
 
 // The desktop's own colours, whatever the window's palette says.
 inline QColor windowText() { return QGuiApplication::palette().color(QPalette::WindowText); }
-// The background of text fields and documents: "white" in the game's windows.
+// The background of text fields: the "white" of the game's windows.
 inline QColor windowBackground() { return QGuiApplication::palette().color(QPalette::Base); }
 
 // A frameless window at a fixed client area on the screen, with a blue
