@@ -71,6 +71,7 @@ frmHiScores::frmHiScores(platform::Platform &platform, TableLink &table, QWidget
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(left, 240, 49, 33);
+        b->setAutoDefault(true);   // Enter presses the button that has the focus
         return b;
     };
     cmdOkay = makeButton("cmdOkay", QStringLiteral("OK"), 120);
