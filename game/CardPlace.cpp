@@ -9,7 +9,6 @@
 
 CardPlace::CardPlace(int index, QWidget *parent) : QWidget(parent), index_(index)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(cards::CardWidth, cards::CardHeight);
 }
 

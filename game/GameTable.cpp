@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "scores/DataFiles.h"
+#include "scores/ScoreTable.h"
 
 namespace game {
 
@@ -102,8 +103,10 @@ void GameTable::tick()
 void GameTable::Form_Load()
 {
     platform_.seedRandom();
-    highscore = scores::scoreAt(scores::readOrReport(platform_, scores::HiScoresFile), 1);
-    CardBack = scores::cardBackFrom(scores::readOrReport(platform_, scores::CardBacksFile));
+    scores::FileTrouble trouble;
+    highscore = scores::scoreAt(scores::readFile(platform_, scores::HiScoresFile, trouble), 1);
+    CardBack = scores::cardBackFrom(scores::readFile(platform_, scores::CardBacksFile, trouble));
+    trouble.report(platform_, scores::StartsWithout);
     if (CardBack < 0 || CardBack > 9)
         CardBack = 0;
     setCaption(lblHighScore, num(highscore));

@@ -1,3 +1,4 @@
+#include "assets/Art.h"
 #include "game/frmQuintrel.h"
 #include "platform/QtPlatform.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(platform::Platform::title());
     QApplication::setApplicationVersion(QStringLiteral("1.2.3"));
+    QApplication::setWindowIcon(art::skullIcon());
     platform::QtPlatform platform;
     frmQuintrel table(platform);
     table.show();

@@ -99,9 +99,12 @@ bool QtPlatform::openFile(const QString &name, QByteArray &content, QString &err
         error = QStringLiteral("it is a folder, not a file");
         return false;
     }
-    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
+    // Opening for writing creates a missing file. A file that exists but may
+    // not be written (or lies in a folder that takes no new files) is still read.
+    if (!file.open(QIODevice::ReadWrite)) {
         error = file.errorString();
-        return false;
+        if (!file.exists() || !file.open(QIODevice::ReadOnly))
+            return false;
     }
     content = file.readAll();
     if (file.error() != QFileDevice::NoError) {

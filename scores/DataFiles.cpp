@@ -158,16 +158,4 @@ QString fileProblem(const QString &file, const QString &reason, bool writing)
                            : QStringLiteral("what the file holds is not used."));
 }
 
-QByteArray readOrReport(platform::Platform &platform, const QString &file)
-{
-    QByteArray content;
-    QString error;
-    if (!platform.openFile(file, content, error)) {
-        platform.messageBox(fileProblem(file, error, false), platform::Buttons::Ok,
-                            platform::Icon::Warning);
-        return {};
-    }
-    return content;
-}
-
 } // namespace scores

@@ -67,8 +67,5 @@ QString fileProblem(const QString &file, const QString &reason, bool writing);
 // One line of such a message: what failed with which file, and why.
 QString fileProblemLine(const QString &file, const QString &reason, bool writing);
 
-// Reads through the platform, telling the player once when a file fails; a
-// failed read gives an empty file (best score 0, back 0).
-QByteArray readOrReport(platform::Platform &platform, const QString &file);
 
 } // namespace scores

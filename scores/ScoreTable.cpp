@@ -57,6 +57,17 @@ void FileTrouble::report(platform::Platform &platform, const QString &outcome)
     platform.messageBox(text, platform::Buttons::Ok, platform::Icon::Warning);
 }
 
+QByteArray readFile(platform::Platform &platform, const QString &file, FileTrouble &trouble)
+{
+    QByteArray content;
+    QString error;
+    if (!platform.openFile(file, content, error)) {
+        trouble.add(file, error, false);
+        return {};
+    }
+    return content;
+}
+
 bool readTable(platform::Platform &platform, Table &table, FileTrouble &trouble)
 {
     QByteArray hiscores, names;

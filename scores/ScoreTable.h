@@ -59,6 +59,12 @@ inline const QString TableShownAsRead =
 inline const QString TableNotChanged =
     QStringLiteral("the high score table kept in the folder is not changed.");
 
+inline const QString StartsWithout =
+    QStringLiteral("what the file holds is not used.");
+
+// Reads one data file; a file that fails reads as empty and is noted.
+QByteArray readFile(platform::Platform &platform, const QString &file, FileTrouble &trouble);
+
 // Reads both table files, hiscores.dat first. `table` holds what could be read
 // (a file that failed reads as empty: scores 0, blank names); true when both
 // were read.

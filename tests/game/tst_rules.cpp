@@ -79,6 +79,22 @@ private slots:
         }
     }
 
+    void unreadableFilesAreToldOnceAndPlayGoesOn()
+    {
+        FakePlatform platform;
+        platform.failing["hiscores.dat"] = "Permission denied";
+        platform.failing["cardbacks.dat"] = "Is a directory";
+        GameTable t(platform);
+        t.Form_Load();
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages[0].text.contains("hiscores.dat"));
+        QVERIFY(platform.messages[0].text.contains("Is a directory"));
+        QCOMPARE(t.highscore, 0);
+        QCOMPARE(t.imgSpot[0].picture, (Picture{Picture::Back, 0}));
+        t.clickDeal();
+        QVERIFY(t.buttonVisible[cmdTake]);
+    }
+
     void dealLaysTheTableAndShowsTheBanner()
     {
         Table table;
