@@ -112,6 +112,7 @@ frmBacks::frmBacks(platform::Platform &platform, TableLink &table, QWidget *pare
 
     connect(cmdOK, &QPushButton::clicked, this, &frmBacks::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBacks::cmdCancel_Click);
+    frame::closeActsAs(this, [this] { cmdCancel_Click(); });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
 }

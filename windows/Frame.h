@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <functional>
 #include <initializer_list>
 
 namespace frame {
@@ -175,6 +176,32 @@ inline void showInFront(QWidget *w)
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+// These windows have no close box, but the desktop can still ask them to close
+// (its close shortcut). Such a request does what the window's own button for
+// going back does, so the table is never left disabled with nothing shown.
+class CloseActsAs : public QObject {
+public:
+    CloseActsAs(QWidget *w, std::function<void()> act) : QObject(w), act_(std::move(act)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        act_();
+        return true;
+    }
+
+private:
+    std::function<void()> act_;
+};
+
+inline void closeActsAs(QWidget *w, std::function<void()> act)
+{
+    w->installEventFilter(new CloseActsAs(w, std::move(act)));
 }
 
 } // namespace frame

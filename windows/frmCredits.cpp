@@ -40,6 +40,7 @@ frmCredits::frmCredits(QWidget *parent) : QWidget(parent)
                                 twips(480, 1560, 1125, 1500));
 
     connect(Command1, &QPushButton::clicked, this, &frmCredits::Command1_Click);
+    frame::closeActsAs(this, [this] { Command1_Click(); });
 }
 
 void frmCredits::Command1_Click()

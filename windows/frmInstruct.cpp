@@ -35,6 +35,7 @@ frmInstruct::frmInstruct(QWidget *parent) : QWidget(parent)
                                 twips(240, 600, 1125, 1500));
 
     connect(Command1, &QPushButton::clicked, this, &frmInstruct::Command1_Click);
+    frame::closeActsAs(this, [this] { Command1_Click(); });
 }
 
 void frmInstruct::Command1_Click()

@@ -41,6 +41,7 @@ frmMenu::frmMenu(platform::Platform &platform, TableLink &table, QWidget *parent
     connect(cmdWeb, &QPushButton::clicked, this, &frmMenu::cmdWeb_Click);
     connect(cmdBacks, &QPushButton::clicked, this, &frmMenu::cmdBacks_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmMenu::cmdClose_Click);
+    frame::closeActsAs(this, [this] { cmdClose_Click(); });
 
     frame::keepAbove(this, table_.tableWindow());
 }
