@@ -7,7 +7,6 @@
 #include "windows/Frame.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,50 +21,17 @@ constexpr int BottomRow = 176;
 
 } // namespace
 
-CardBackPicture::CardBackPicture(int index, QWidget *parent) : QWidget(parent), index_(index)
+CardBackPicture::CardBackPicture(int index, QWidget *parent) : CardPicture(index, parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(BackWidth, BackHeight);
     setToolTip(cards::backName(index));
     setAccessibleName(cards::backName(index));
 }
 
-void CardBackPicture::setOutline(const QColor &colour)
+QPixmap CardBackPicture::picture(qreal dpr) const
 {
-    if (outline_ == colour)
-        return;
-    outline_ = colour;
-    update();
-}
-
-void CardBackPicture::paintEvent(QPaintEvent *)
-{
-    const qreal dpr = devicePixelRatioF();
     if (picture_.isNull() || picture_.devicePixelRatio() != dpr)
-        picture_ = cards::back(index_, dpr);
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
-    if (outline_.isValid()) {
-        // One pixel wide, from (1, 1) to (74, 99) of the picture, both corners
-        // included.
-        painter.setPen(QPen(outline_, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(1, 1, 73, 98);
-    }
-}
-
-void CardBackPicture::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void CardBackPicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked(index_);
+        picture_ = cards::back(index(), dpr);
+    return picture_;
 }
 
 frmBacks::frmBacks(platform::Platform &platform, TableLink &table, QWidget *parent)

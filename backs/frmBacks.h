@@ -3,6 +3,7 @@
 // saved in cardbacks.dat and put on the table by OK.
 
 #include "backs/CardBacks.h"
+#include "backs/CardPicture.h"
 
 #include <QColor>
 #include <QWidget>
@@ -16,28 +17,16 @@ class QLabel;
 class QPushButton;
 
 // One of the ten pictures, with the outline the chooser draws over it.
-class CardBackPicture : public QWidget {
+class CardBackPicture : public CardPicture {
     Q_OBJECT
 public:
     CardBackPicture(int index, QWidget *parent);
-    int index() const { return index_; }
-    // Black, red, or none (an invalid colour).
-    void setOutline(const QColor &colour);
-    QColor outline() const { return outline_; }
-
-signals:
-    void clicked(int index);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    QPixmap picture(qreal dpr) const override;
 
 private:
-    int index_;
-    QColor outline_;
-    QPixmap picture_;
-    bool pressed_ = false;
+    mutable QPixmap picture_;
 };
 
 class frmBacks : public QWidget {

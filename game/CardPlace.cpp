@@ -3,27 +3,17 @@
 #include "backs/CardBacks.h"
 #include "game/CardFaces.h"
 
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmapCache>
 
-CardPlace::CardPlace(int index, QWidget *parent) : QWidget(parent), index_(index)
-{
-    setFixedSize(cards::CardWidth, cards::CardHeight);
-}
+// The selection mark is two pixels wide, to stand out on the busy faces.
+CardPlace::CardPlace(int index, QWidget *parent) : CardPicture(index, parent, 2) {}
 
 void CardPlace::setPicture(const game::Picture &picture)
 {
     if (picture_ == picture)
         return;
     picture_ = picture;
-    mark_ = QColor();
-    update();
-}
-
-void CardPlace::setMark(const QColor &colour)
-{
-    mark_ = colour;
+    setOutline({});
     update();
 }
 
@@ -42,28 +32,4 @@ QPixmap CardPlace::pixmapFor(const game::Picture &picture, qreal dpr)
     return pixmap;
 }
 
-void CardPlace::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, pixmapFor(picture_, devicePixelRatioF()));
-    if (mark_.isValid()) {
-        // The mark lies inside the card, one pixel in from its edges.
-        painter.setPen(QPen(mark_, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(2, 2, cards::CardWidth - 4, cards::CardHeight - 4));
-    }
-}
-
-void CardPlace::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void CardPlace::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked(index_);
-}
+QPixmap CardPlace::picture(qreal dpr) const { return pixmapFor(picture_, dpr); }
