@@ -6,8 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-webengine-dev libgl-dev
-  qt6-qpa-plugins
-  fonts-league-spartan fonts-liberation
+  qt6-qpa-plugins libx11-dev
   xvfb xauth xdotool
 )
 if [ "${QUINTREL_EXTRA_PACKAGES:-}" != "" ]; then
