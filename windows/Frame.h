@@ -4,6 +4,8 @@
 // lines that each window draws itself. Header only, so that the card back
 // chooser in backs/ can share it without linking the menu's library.
 
+#include "assets/Art.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
@@ -129,15 +131,30 @@ inline QPushButton *makeButton(QWidget *parent, const char *name, const QString 
     return b;
 }
 
-// A picture shown at its own size at the top left of `geometry`.
-inline QLabel *makePicture(QWidget *parent, const char *name, const QPixmap &picture,
-                           const QRect &geometry)
+// The skull picture of the information windows, rendered afresh whenever the
+// window comes to a screen of another pixel ratio, so it stays sharp.
+class SkullPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const qreal dpr = devicePixelRatioF();
+        if (pixmap().isNull() || pixmap().devicePixelRatio() != dpr)
+            setPixmap(art::skullPicture(dpr));
+        QLabel::paintEvent(event);
+    }
+};
+
+// The skull picture shown at its own size at the top left of `geometry`.
+inline QLabel *makeSkullPicture(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *l = new QLabel(parent);
+    auto *l = new SkullPicture(parent);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setPixmap(picture);
+    l->setPixmap(art::skullPicture(l->devicePixelRatioF()));
     return l;
 }
 

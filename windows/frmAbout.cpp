@@ -70,12 +70,9 @@ frmAbout::frmAbout(platform::Platform &platform, QWidget *parent)
     cmdOK->setDefault(true);
 
     // The skull inside a one-pixel border; the box fits its picture.
-    const QPixmap skull = art::skullPicture(devicePixelRatioF());
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon = frame::makeSkullPicture(this, "picIcon", {});
     picIcon->setFrameStyle(QFrame::Box | QFrame::Plain);
     picIcon->setLineWidth(1);
-    picIcon->setPixmap(skull);
     picIcon->setAlignment(Qt::AlignCenter);
     frame::colour(picIcon, black, frame::windowBackground());
     picIcon->setGeometry(frame::px(240), frame::px(240), 75 + 2, 100 + 2);

@@ -36,8 +36,8 @@ frmCredits::frmCredits(QWidget *parent) : QWidget(parent)
                               twips(2040, 2880, 2415, 255), white, Qt::AlignHCenter, sans(9.75));
     Command1 = frame::makeButton(this, "Command1", QStringLiteral("OK"),
                                  twips(1680, 3360, 1215, 495), sans(8.25));
-    Image1 = frame::makePicture(this, "Image1", art::skullPicture(devicePixelRatioF()),
-                                twips(480, 1560, 1125, 1500));
+    Image1 = frame::makeSkullPicture(this, "Image1",
+                                       twips(480, 1560, 1125, 1500));
 
     connect(Command1, &QPushButton::clicked, this, &frmCredits::Command1_Click);
     frame::closeActsAs(this, [this] { Command1_Click(); });

@@ -31,8 +31,8 @@ frmInstruct::frmInstruct(QWidget *parent) : QWidget(parent)
         QStringLiteral("There are 52 cards in the deck.  All Jacks, Queens, and Kings have been "
                        "replaced with Aces.  Bonus round at 90000."),
         twips(1920, 2040, 2535, 855), white, Qt::AlignLeft, dialog);
-    Image1 = frame::makePicture(this, "Image1", art::skullPicture(devicePixelRatioF()),
-                                twips(240, 600, 1125, 1500));
+    Image1 = frame::makeSkullPicture(this, "Image1",
+                                       twips(240, 600, 1125, 1500));
 
     connect(Command1, &QPushButton::clicked, this, &frmInstruct::Command1_Click);
     frame::closeActsAs(this, [this] { Command1_Click(); });
