@@ -4,6 +4,7 @@
 #include "game/TableLink.h"
 #include "platform/Platform.h"
 #include "scores/DataFiles.h"
+#include "scores/ScoreTable.h"
 #include "windows/Frame.h"
 
 #include <QLabel>
@@ -107,9 +108,11 @@ void frmBacks::imgCardBack_Click(int Index)
 void frmBacks::cmdOK_Click()
 {
     QString error;
-    if (!platform_.patchFile(scores::CardBacksFile, 0, scores::encodeCardBack(ChosenBack), error))
-        platform_.messageBox(scores::fileProblem(scores::CardBacksFile, error, true),
-                             platform::Buttons::Ok, platform::Icon::Warning);
+    if (!platform_.patchFile(scores::CardBacksFile, 0, scores::encodeCardBack(ChosenBack), error)) {
+        scores::FileTrouble trouble;
+        trouble.add(scores::CardBacksFile, error, true);
+        trouble.report(platform_, scores::BackNotSaved);
+    }
     // Applied for this run even when it could not be saved.
     table_.showCardBack(ChosenBack);
     hide();

@@ -72,7 +72,6 @@ public:
     void clickDeal();
     void tick();
     bool acceptsTableInput() const { return sequenceDepth_ == 0 && !gameFinished_; }
-    bool isCounting() const { return sequenceDepth_ > 0; }
 
     // --- The window's procedures.
     void Form_Load();

@@ -150,12 +150,4 @@ QString fileProblemLine(const QString &file, const QString &reason, bool writing
         .arg(writing ? QStringLiteral("save") : QStringLiteral("read"), file, reason);
 }
 
-QString fileProblem(const QString &file, const QString &reason, bool writing)
-{
-    return fileProblemLine(file, reason, writing)
-        + QStringLiteral("\n\nThe game goes on; %1")
-              .arg(writing ? QStringLiteral("this change is not saved.")
-                           : QStringLiteral("what the file holds is not used."));
-}
-
 } // namespace scores

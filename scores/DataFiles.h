@@ -62,10 +62,8 @@ QByteArray withNames(const QByteArray &names, const Table &table);
 QByteArray encodeScores(const Table &table);
 QByteArray encodeNames(const Table &table);
 
-// The message a player sees when a data file fails.
-QString fileProblem(const QString &file, const QString &reason, bool writing);
-// One line of such a message: what failed with which file, and why.
+// One line of the message a player sees when a data file fails: what failed
+// with which file, and why.
 QString fileProblemLine(const QString &file, const QString &reason, bool writing);
-
 
 } // namespace scores

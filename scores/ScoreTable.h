@@ -61,6 +61,8 @@ inline const QString TableNotChanged =
 
 inline const QString StartsWithout =
     QStringLiteral("what the file holds is not used.");
+inline const QString BackNotSaved =
+    QStringLiteral("the chosen card back shows now but is not saved for the next start.");
 
 // Reads one data file; a file that fails reads as empty and is noted.
 QByteArray readFile(platform::Platform &platform, const QString &file, FileTrouble &trouble);
