@@ -53,6 +53,7 @@ rm -f ./*.dat
 read -r pid _ < <("$build/launch_probe" Quintrel "$build/quintrel")
 sleep 2
 engine_at_start=$(grep -c WebEngine "/proc/$pid/maps" || true)
+gl_at_start=$(grep -c -E 'libGLX|_dri\.so|libLLVM' "/proc/$pid/maps" || true)
 xdotool mousemove $((105 + 234 + 30)) $((67 + 296 + 16)) click 1
 t0=$(cpu_ticks "$pid"); sleep 10; t1=$(cpu_ticks "$pid")
 play_cpu=$(awk -v a="$t0" -v b="$t1" -v hz="$hz" 'BEGIN {printf "%.2f", 100 * (b - a) / hz / 10}')
@@ -76,3 +77,4 @@ printf '%-38s %12s %12s %8s  %s\n' "CPU, 10 s of a round (% of a core)" "" "$pla
 printf '%-38s %12s %12s %8s  %s\n' "CPU, 10 s of the time bonus (%)" "" "$count_cpu" "" "< 3"
 printf '%-38s %12s %12s %8s  %s\n' "drift of a 91-tick round (s)" "" "$drift" "" "< 0.2"
 printf '%-38s %12s %12s %8s  %s\n' "web engine mapped: at start, in play" "" "$engine_at_start, $engine_in_play" "" "0, 0"
+printf '%-38s %12s %12s %8s  %s\n' "OpenGL driver mappings at start" "" "$gl_at_start" "" "0"
