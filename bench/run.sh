@@ -53,7 +53,7 @@ rm -f ./*.dat
 read -r pid _ < <("$build/launch_probe" Quintrel "$build/quintrel")
 sleep 2
 engine_at_start=$(grep -c WebEngine "/proc/$pid/maps" || true)
-gl_at_start=$(grep -c -E 'libGLX|_dri\.so|libLLVM' "/proc/$pid/maps" || true)
+gl_at_start=$(grep -c -E 'libGLX_mesa|_dri\.so|libLLVM' "/proc/$pid/maps" || true)
 xdotool mousemove $((105 + 234 + 30)) $((67 + 296 + 16)) click 1
 t0=$(cpu_ticks "$pid"); sleep 10; t1=$(cpu_ticks "$pid")
 play_cpu=$(awk -v a="$t0" -v b="$t1" -v hz="$hz" 'BEGIN {printf "%.2f", 100 * (b - a) / hz / 10}')
