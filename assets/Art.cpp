@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -39,6 +40,17 @@ void prepare(QPainter &painter)
 // `small`, when given, is a second drawing made for sizes up to `smallUpTo`
 // device pixels, where the full drawing would turn to mush. `element`
 // renders just that element of the main drawing, fitted to the square.
+// Each drawing is parsed once and kept: the skull of back 0 alone is drawn
+// for the table's places, the icons and the information windows.
+QSvgRenderer &svg(const QString &resource)
+{
+    static QHash<QString, QSvgRenderer *> parsed;
+    QSvgRenderer *&renderer = parsed[resource];
+    if (!renderer)
+        renderer = new QSvgRenderer(resource, qApp);
+    return *renderer;
+}
+
 class SvgIconEngine final : public QIconEngine {
 public:
     SvgIconEngine(QString resource, QString element, QString small, int smallUpTo,
@@ -81,7 +93,7 @@ public:
             QPainter painter(&image);
             prepare(painter);
             const bool useSmall = !small_.isEmpty() && square.width() <= smallUpTo_;
-            QSvgRenderer renderer(useSmall ? small_ : resource_);
+            QSvgRenderer &renderer = svg(useSmall ? small_ : resource_);
             const QRectF target(QPointF(0, 0), QSizeF(square));
             if (useSmall || element_.isEmpty()) {
                 renderer.render(&painter, target);
@@ -139,25 +151,38 @@ QList<QSize> squares(std::initializer_list<int> sides)
 
 } // namespace
 
+namespace {
+
+// The bundled font files, by face and weight (regular, bold).
+const char *const FontFiles[3][2] = {
+    {":/fonts/LeagueSpartan-Medium.otf", ":/fonts/LeagueSpartan-Bold.otf"},
+    {":/fonts/LiberationSerif-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf"},
+    {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"},
+};
+
+// Each file is registered the first time its face and weight are wanted, so
+// that start-up loads only the fonts of the table.
+void registerFont(FontFace face, bool bold)
+{
+    static bool registered[3][2] = {};
+    bool &done = registered[int(face)][bold ? 1 : 0];
+    if (!done)
+        QFontDatabase::addApplicationFont(QLatin1String(FontFiles[int(face)][bold ? 1 : 0]));
+    done = true;
+}
+
+} // namespace
+
 void registerFonts()
 {
-    static const bool registered = [] {
-        const char *const files[] = {
-            ":/fonts/LeagueSpartan-Bold.otf",  ":/fonts/LeagueSpartan-Medium.otf",
-            ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-            ":/fonts/LiberationSerif-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf",
-        };
-        bool all = true;
-        for (const char *file : files)
-            all = QFontDatabase::addApplicationFont(QLatin1String(file)) >= 0 && all;
-        return all;
-    }();
-    Q_UNUSED(registered);
+    for (FontFace face : {FontFace::Futura, FontFace::Times, FontFace::SansSerif})
+        for (bool bold : {false, true})
+            registerFont(face, bold);
 }
 
 QFont font(FontFace face, double points, bool bold)
 {
-    registerFonts();
+    registerFont(face, bold);
     QFont f;
     switch (face) {
     case FontFace::Futura:
@@ -186,10 +211,9 @@ QPixmap render(const QString &resource, QSize logical, qreal dpr)
     QImage image(deviceSize(logical, dpr), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
     QPainter painter(&image);
     prepare(painter);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
+    svg(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
     painter.end();
     return QPixmap::fromImage(std::move(image));
 }
@@ -207,10 +231,9 @@ QPixmap renderCard(const QString &resource, qreal dpr)
     QImage image(deviceSize(QSizeF(CardWidth, CardHeight), dpr), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
     QPainter painter(&image);
     prepare(painter);
-    renderer.render(&painter, QRectF(0, 0, CardWidth, CardHeight));
+    svg(resource).render(&painter, QRectF(0, 0, CardWidth, CardHeight));
     // Cut the corners round: clear everything outside the card's outline,
     // with soft edges (a clip path would leave them jagged).
     QPainterPath outside;
@@ -228,7 +251,7 @@ QIcon skullIcon()
     // skull of card back 0.
     return QIcon(new SvgIconEngine(QStringLiteral(":/backs/back0.svg"), QStringLiteral("skull"),
                                    QStringLiteral(":/icons/skull16.svg"), 23,
-                                   squares({16, 24, 32, 48, 64, 128, 256})));
+                                   squares({16, 32, 48})));
 }
 
 QIcon heartIcon()

@@ -43,10 +43,8 @@ frmQuintrel::frmQuintrel(platform::Platform &platform, QWidget *parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       platform_(platform), rules_(platform, this)
 {
-    art::registerFonts();
     setObjectName(QStringLiteral("frmQuintrel"));
     setWindowTitle(QStringLiteral("Quintrel"));
-    setWindowIcon(art::skullIcon());
     setGeometry(px(1575), px(1005), px(8880), px(6795));
     setFixedSize(px(8880), px(6795));
     setAutoFillBackground(true);

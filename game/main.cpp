@@ -3,15 +3,18 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(platform::Platform::title());
     QApplication::setApplicationVersion(QStringLiteral("1.2.3"));
-    QApplication::setWindowIcon(art::skullIcon());
     platform::QtPlatform platform;
     frmQuintrel table(platform);
     table.show();
+    // The icon is drawn once the table is on screen: the first frame does not
+    // need it.
+    QTimer::singleShot(0, &table, [] { QApplication::setWindowIcon(art::skullIcon()); });
     return app.exec();
 }
