@@ -1,5 +1,6 @@
 #include "assets/Art.h"
 #include "game/frmQuintrel.h"
+#include "platform/FontWarmup.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    platform::warmUpFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(platform::Platform::title());
     QApplication::setApplicationVersion(QStringLiteral("1.2.3"));
