@@ -15,9 +15,6 @@ namespace art {
 
 namespace {
 
-constexpr int CardWidth = 75;
-constexpr int CardHeight = 100;
-
 // "League Spartan" stands in for the geometric Futura of the headings, and
 // the Liberation faces, metric twins of Times and Arial, for the serif and
 // the small dialog font.
@@ -218,33 +215,6 @@ QPixmap render(const QString &resource, QSize logical, qreal dpr)
     return QPixmap::fromImage(std::move(image));
 }
 
-QPainterPath cardShape(qreal inset)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(inset, inset, CardWidth - 2 * inset, CardHeight - 2 * inset),
-                        CardCornerRadius - inset, CardCornerRadius - inset);
-    return path;
-}
-
-QPixmap renderCard(const QString &resource, qreal dpr)
-{
-    QImage image(deviceSize(QSizeF(CardWidth, CardHeight), dpr), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    prepare(painter);
-    svg(resource).render(&painter, QRectF(0, 0, CardWidth, CardHeight));
-    // Cut the corners round: clear everything outside the card's outline,
-    // with soft edges (a clip path would leave them jagged).
-    QPainterPath outside;
-    outside.addRect(QRectF(-1, -1, CardWidth + 2, CardHeight + 2));
-    outside = outside.subtracted(cardShape());
-    painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.fillPath(outside, Qt::black);
-    painter.end();
-    return QPixmap::fromImage(std::move(image));
-}
-
 QIcon skullIcon()
 {
     // Up to 23 device pixels the skull drawn for 16 pixels; above, the chrome
@@ -267,11 +237,6 @@ QIcon toolbarIcon(int number)
         return {};
     return QIcon(new SvgIconEngine(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(names[number - 1])),
                                    {}, {}, 0, squares({24, 48})));
-}
-
-QPixmap skullPicture(qreal dpr)
-{
-    return renderCard(QStringLiteral(":/backs/back0.svg"), dpr);
 }
 
 } // namespace art

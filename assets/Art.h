@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QIcon>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -27,14 +26,6 @@ QFont font(FontFace face, double points, bool bold = true);
 // Renders an SVG resource at `logical` size for a screen of `dpr`.
 QPixmap render(const QString &resource, QSize logical, qreal dpr);
 
-// Every card, face or back, is 75 x 100 with corners rounded to this radius.
-constexpr qreal CardCornerRadius = 4.0;
-// The card's outline, inset by `inset` on every side (half a pen width, say).
-QPainterPath cardShape(qreal inset = 0.0);
-// Renders a 75 x 100 card picture from an SVG resource for a screen of `dpr`,
-// its corners cut round and left transparent.
-QPixmap renderCard(const QString &resource, qreal dpr);
-
 // The small chrome skull of the main window and the information windows.
 QIcon skullIcon();
 // The red heart of the menu and the browser.
@@ -42,8 +33,4 @@ QIcon heartIcon();
 // Toolbar icon 1 to 6: back, forward, stop, refresh, home, search; a null
 // icon for any other number.
 QIcon toolbarIcon(int number);
-// The 75 x 100 skull picture of the information windows: the chrome skull of
-// card back 0.
-QPixmap skullPicture(qreal dpr);
-
 } // namespace art

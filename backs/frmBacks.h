@@ -1,62 +1,36 @@
 #pragma once
-// The card back chooser: the ten backs side by side; the one clicked last is
-// saved in cardbacks.dat and put on the table by OK.
+// The card back chooser: the ten backs side by side; OK chooses the one
+// clicked last.
 
-#include "backs/CardBacks.h"
-#include "backs/CardPicture.h"
+#include "ui/BorderlessWindow.h"
 
-#include <QColor>
-#include <QWidget>
+#include <QList>
 
-#include <array>
-#include <cstdint>
-
-namespace platform { class Platform; }
-class TableLink;
-class QLabel;
+class CardPicture;
 class QPushButton;
 
-// One of the ten pictures, with the outline the chooser draws over it.
-class CardBackPicture : public CardPicture {
+class frmBacks : public ui::BorderlessWindow {
     Q_OBJECT
 public:
-    CardBackPicture(int index, QWidget *parent);
+    // `owner` is the table, which the window stays above.
+    explicit frmBacks(QWidget *owner = nullptr);
 
-protected:
-    QPixmap picture(qreal dpr) const override;
-
-private:
-    mutable QPixmap picture_;
-};
-
-class frmBacks : public QWidget {
-    Q_OBJECT
-public:
-    frmBacks(platform::Platform &platform, TableLink &table, QWidget *parent = nullptr);
-
-    // Shows the window (without outlines) and gives it the input.
-    void showWindow();
-
-    void imgCardBack_Click(int Index);
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
-    // The back clicked last; 0 until the first click of the run.
-    std::int16_t ChosenBack = 0;
-
-    std::array<CardBackPicture *, cards::BackCount> imgCardBack{};
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    QLabel *Label1 = nullptr;
+    // Shows the window without outlines, not even around the back in use.
+    void showWindow() override;
 
 signals:
-    // OK or Cancel has hidden the window: the menu shows itself again.
-    void closed();
+    // OK: the back clicked last, 0 until the first click of the run. The
+    // window then hides and tells closed().
+    void backChosen(int index);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    // Cancel, Escape and the desktop's close request.
+    void goBack() override;
 
 private:
-    platform::Platform &platform_;
-    TableLink &table_;
+    void choose(int index);
+
+    QList<CardPicture *> backs_;
+    QPushButton *ok_ = nullptr;
+    int chosen_ = 0;
 };

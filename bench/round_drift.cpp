@@ -2,8 +2,13 @@
 // its 91 ticks take from the moment the clock starts: 91 s exactly would be no
 // drift.
 
-#include "game/frmQuintrel.h"
-#include "platform/QtPlatform.h"
+#include "app/frmQuintrel.h"
+#include "game/Table.h"
+#include "platform/DataStore.h"
+#include "platform/Dialogs.h"
+#include "platform/Pacer.h"
+#include "platform/Random.h"
+#include "platform/SystemInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,13 +18,13 @@
 
 namespace {
 
-// The real desktop, except that "time is up!!!" does not wait for a click.
-class TimedPlatform : public platform::QtPlatform {
+// "time is up!!!" does not wait for a click; the round ends there.
+class TimedDialogs : public platform::Dialogs {
 public:
     QElapsedTimer clock;
     qint64 timeUpAt = -1;
-    platform::Answer messageBox(const QString &text, platform::Buttons, platform::Icon,
-                                const QString &, platform::Answer) override
+    platform::Answer message(const QString &text, platform::Buttons, platform::Icon,
+                             const QString &, platform::Answer) override
     {
         if (text == QStringLiteral("time is up!!!") && timeUpAt < 0) {
             timeUpAt = clock.nsecsElapsed();
@@ -27,7 +32,7 @@ public:
         }
         return platform::Answer::Ok;
     }
-    void endProcess() override {}
+    QString input(const QString &, const QString &) override { return {}; }
 };
 
 } // namespace
@@ -35,17 +40,22 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    TimedPlatform platform;
-    frmQuintrel table(platform);
-    table.show();
-    platform.clock.start();
+    platform::ClockSeededRandom random;
+    platform::TimerPacer pacer;
+    platform::FolderStore store;
+    TimedDialogs dialogs;
+    platform::DesktopSystemInfo systemInfo;
+    frmQuintrel window({random, pacer, store, dialogs, systemInfo});
+    window.show();
+    dialogs.clock.start();
     qint64 clockStarted = -1;
-    QTimer::singleShot(200, [&] {
-        table.rules().clickDeal();   // returns when the banner is over and the clock runs
-        clockStarted = platform.clock.nsecsElapsed();
+    QObject::connect(&window.table(), &game::Table::clockRunningChanged, [&](bool running) {
+        if (running && clockStarted < 0)
+            clockStarted = dialogs.clock.nsecsElapsed();
     });
+    QTimer::singleShot(200, [&] { window.table().deal(); });
     app.exec();
-    const double seconds = double(platform.timeUpAt - clockStarted) / 1e9;
+    const double seconds = double(dialogs.timeUpAt - clockStarted) / 1e9;
     std::printf("round_seconds %.3f\ndrift_seconds %+.3f\n", seconds, seconds - 91.0);
     return 0;
 }

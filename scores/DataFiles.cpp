@@ -1,7 +1,6 @@
 #include "scores/DataFiles.h"
 
-#include "platform/Platform.h"
-
+#include <QList>
 #include <QtEndian>
 
 namespace scores {
@@ -28,6 +27,25 @@ char toByte(char32_t c)
     return '?';
 }
 
+constexpr qint64 scoreOffset(int k) { return FieldStart + 4 * (k - 1); }
+constexpr qint64 nameOffset(int k) { return FieldStart + NameLength * (k - 1); }
+
+QByteArray nameAt(const QByteArray &names, int k)
+{
+    QByteArray name(NameLength, ' ');
+    const qint64 at = nameOffset(k);
+    for (int i = 0; i < NameLength && at + i < names.size(); ++i)
+        name[i] = names[at + i];
+    return name;
+}
+
+QByteArray encodeScore(std::int32_t score)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian<qint32>(score, bytes.data());
+    return bytes;
+}
+
 } // namespace
 
 std::int32_t scoreAt(const QByteArray &hiscores, int k)
@@ -38,29 +56,11 @@ std::int32_t scoreAt(const QByteArray &hiscores, int k)
     return qFromLittleEndian<qint32>(hiscores.constData() + at);
 }
 
-QByteArray nameAt(const QByteArray &names, int k)
-{
-    QByteArray name(NameLength, ' ');
-    if (k < 1 || k > Entries)
-        return name;
-    const qint64 at = nameOffset(k);
-    for (int i = 0; i < NameLength && at + i < names.size(); ++i)
-        name[i] = names[at + i];
-    return name;
-}
-
 std::int16_t cardBackFrom(const QByteArray &cardbacks)
 {
     if (cardbacks.size() < 2)
         return 0;
     return qFromLittleEndian<qint16>(cardbacks.constData());
-}
-
-QByteArray encodeScore(std::int32_t score)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian<qint32>(score, bytes.data());
-    return bytes;
 }
 
 QByteArray encodeCardBack(std::int16_t back)
@@ -106,28 +106,6 @@ Table tableFrom(const QByteArray &hiscores, const QByteArray &names)
     return table;
 }
 
-QByteArray withScores(const QByteArray &hiscores, const Table &table)
-{
-    QByteArray out = hiscores;
-    if (out.size() < HiScoresLength)
-        out.append(QByteArray(HiScoresLength - out.size(), '\0'));
-    for (int k = 1; k <= Entries; ++k)
-        out.replace(scoreOffset(k), 4, encodeScore(table[std::size_t(k - 1)].score));
-    return out;
-}
-
-QByteArray withNames(const QByteArray &names, const Table &table)
-{
-    QByteArray out = names;
-    if (out.size() < NamesLength)
-        out.append(QByteArray(NamesLength - out.size(), '\0'));
-    for (int k = 1; k <= Entries; ++k) {
-        QByteArray name = table[std::size_t(k - 1)].name.left(NameLength);
-        out.replace(nameOffset(k), NameLength, name.leftJustified(NameLength, ' '));
-    }
-    return out;
-}
-
 QByteArray encodeScores(const Table &table)
 {
     QByteArray bytes;
@@ -142,12 +120,6 @@ QByteArray encodeNames(const Table &table)
     for (const Entry &entry : table)
         bytes.append(entry.name.left(NameLength).leftJustified(NameLength, ' '));
     return bytes;
-}
-
-QString fileProblemLine(const QString &file, const QString &reason, bool writing)
-{
-    return QStringLiteral("Quintrel could not %1 the file \"%2\" in the folder it was started in:\n%3")
-        .arg(writing ? QStringLiteral("save") : QStringLiteral("read"), file, reason);
 }
 
 } // namespace scores

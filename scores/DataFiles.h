@@ -13,8 +13,6 @@
 #include <array>
 #include <cstdint>
 
-namespace platform { class Platform; }
-
 namespace scores {
 
 inline const QString HiScoresFile = QStringLiteral("hiscores.dat");
@@ -26,19 +24,14 @@ constexpr int NameLength = 10;
 constexpr int FieldStart = 9;
 constexpr int HiScoresLength = FieldStart + 4 * Entries;      // 49
 constexpr int NamesLength = FieldStart + NameLength * Entries; // 109
+constexpr int CardBacks = 10;   // a stored back outside 0 to 9 means back 0
 
-constexpr qint64 scoreOffset(int k) { return FieldStart + 4 * (k - 1); }
-constexpr qint64 nameOffset(int k) { return FieldStart + NameLength * (k - 1); }
-
-// Entry k (1 to 10) of the file contents; a score cut by the end of the file
-// reads 0, a name beyond the end reads as spaces.
+// Score k (1 to 10) of hiscores.dat; a score cut by the end of the file reads 0.
 std::int32_t scoreAt(const QByteArray &hiscores, int k);
-QByteArray nameAt(const QByteArray &names, int k);
 // The stored card back; 0 when the file is shorter than two bytes.
 std::int16_t cardBackFrom(const QByteArray &cardbacks);
-
-QByteArray encodeScore(std::int32_t score);
 QByteArray encodeCardBack(std::int16_t back);
+
 // A name as its ten stored bytes: Windows-1252, '?' for a character the code
 // page cannot hold, cut to ten characters, padded with spaces.
 QByteArray encodeName(const QString &name);
@@ -52,18 +45,12 @@ struct Entry {
 };
 using Table = std::array<Entry, Entries>;   // index 0 is entry 1
 
+// The table the two files hold; a name cut by the end of names.dat is filled
+// up with spaces.
 Table tableFrom(const QByteArray &hiscores, const QByteArray &names);
-// The file contents after writing every entry of `table` over `hiscores` and
-// `names` (their surplus bytes kept).
-QByteArray withScores(const QByteArray &hiscores, const Table &table);
-QByteArray withNames(const QByteArray &names, const Table &table);
 // The fields of all ten entries as they lie from offset 9: 40 bytes of scores,
 // 100 bytes of names.
 QByteArray encodeScores(const Table &table);
 QByteArray encodeNames(const Table &table);
-
-// One line of the message a player sees when a data file fails: what failed
-// with which file, and why.
-QString fileProblemLine(const QString &file, const QString &reason, bool writing);
 
 } // namespace scores

@@ -1,6 +1,7 @@
 #include "scores/ScoreTable.h"
 
-#include "platform/Platform.h"
+#include "platform/DataStore.h"
+#include "platform/Dialogs.h"
 
 #include <QStringList>
 
@@ -40,64 +41,56 @@ void FileTrouble::add(const QString &file, const QString &reason, bool writing)
     problems_.append({file, reason, writing});
 }
 
-QString FileTrouble::message(const QString &outcome) const
-{
-    QStringList parts;
-    for (const Problem &p : problems_)
-        parts.append(fileProblemLine(p.file, p.reason, p.writing));
-    return parts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nThe game goes on; ") + outcome;
-}
-
-void FileTrouble::report(platform::Platform &platform, const QString &outcome)
+void FileTrouble::report(platform::Dialogs &dialogs, const QString &outcome)
 {
     if (problems_.isEmpty())
         return;
-    const QString text = message(outcome);
-    problems_.clear();
-    platform.messageBox(text, platform::Buttons::Ok, platform::Icon::Warning);
-}
-
-QByteArray readFile(platform::Platform &platform, const QString &file, FileTrouble &trouble)
-{
-    QByteArray content;
-    QString error;
-    if (!platform.openFile(file, content, error)) {
-        trouble.add(file, error, false);
-        return {};
+    QStringList parts;
+    for (const Problem &p : problems_) {
+        const QString verb = p.writing ? QStringLiteral("save") : QStringLiteral("read");
+        parts.append(QStringLiteral("Quintrel could not %1 the file \"%2\" in the folder it was "
+                                    "started in:\n%3")
+                         .arg(verb, p.file, p.reason));
     }
-    return content;
+    problems_.clear();
+    parts.append(QStringLiteral("The game goes on; ") + outcome);
+    dialogs.message(parts.join(QStringLiteral("\n\n")), platform::Buttons::Ok,
+                    platform::Icon::Warning);
 }
 
-bool readTable(platform::Platform &platform, Table &table, FileTrouble &trouble)
+bool readFile(platform::DataStore &store, const QString &file, QByteArray &content,
+              FileTrouble &trouble)
+{
+    QString error;
+    if (store.read(file, content, error))
+        return true;
+    trouble.add(file, error, false);
+    content.clear();
+    return false;
+}
+
+bool readTable(platform::DataStore &store, Table &table, FileTrouble &trouble)
 {
     QByteArray hiscores, names;
-    QString error;
-    bool whole = true;
-    if (!platform.openFile(HiScoresFile, hiscores, error)) {
-        trouble.add(HiScoresFile, error, false);
-        hiscores.clear();
-        whole = false;
-    }
-    if (!platform.openFile(NamesFile, names, error)) {
-        trouble.add(NamesFile, error, false);
-        names.clear();
-        whole = false;
-    }
+    // Both are read even when the first fails, so the player sees what the
+    // other holds and hears of every file in trouble.
+    const bool scoresRead = readFile(store, HiScoresFile, hiscores, trouble);
+    const bool namesRead = readFile(store, NamesFile, names, trouble);
     table = tableFrom(hiscores, names);
-    return whole;
+    return scoresRead && namesRead;
 }
 
-bool writeTable(platform::Platform &platform, const Table &table, const Table *previous,
+bool writeTable(platform::DataStore &store, const Table &table, const Table *previous,
                 FileTrouble &trouble)
 {
     QString error;
-    if (!platform.patchFile(HiScoresFile, FieldStart, encodeScores(table), error)) {
+    if (!store.patch(HiScoresFile, FieldStart, encodeScores(table), error)) {
         trouble.add(HiScoresFile, error, true);
         return false;
     }
-    if (!platform.patchFile(NamesFile, FieldStart, encodeNames(table), error)) {
+    if (!store.patch(NamesFile, FieldStart, encodeNames(table), error)) {
         trouble.add(NamesFile, error, true);
-        if (previous && !platform.patchFile(HiScoresFile, FieldStart, encodeScores(*previous), error))
+        if (previous && !store.patch(HiScoresFile, FieldStart, encodeScores(*previous), error))
             trouble.add(HiScoresFile, error, true);
         return false;
     }

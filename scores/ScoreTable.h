@@ -2,7 +2,7 @@
 // The rules of the high score table and its reading and writing, free of
 // widgets: where a score enters, how the entries below it move down, how a
 // typed name is stored, and how the two table files are read and written
-// through the platform without losing what another copy of the game wrote.
+// without losing what another copy of the game wrote.
 
 #include "scores/DataFiles.h"
 
@@ -11,7 +11,10 @@
 
 #include <cstdint>
 
-namespace platform { class Platform; }
+namespace platform {
+class DataStore;
+class Dialogs;
+}
 
 namespace scores {
 
@@ -39,11 +42,9 @@ public:
     // Notes a failure; the first failure of a file is the one told, a later
     // one of the same file adds nothing.
     void add(const QString &file, const QString &reason, bool writing);
-    bool empty() const { return problems_.isEmpty(); }
-    // The whole message, ending with `outcome` (what this means for the game).
-    QString message(const QString &outcome) const;
-    // Shows the message when anything failed, then forgets it.
-    void report(platform::Platform &platform, const QString &outcome);
+    // Shows the message, ending with `outcome` (what this means for the game),
+    // when anything failed, then forgets it.
+    void report(platform::Dialogs &dialogs, const QString &outcome);
 
 private:
     struct Problem {
@@ -58,26 +59,28 @@ inline const QString TableShownAsRead =
     QStringLiteral("the table shows what could be read.");
 inline const QString TableNotChanged =
     QStringLiteral("the high score table kept in the folder is not changed.");
-
 inline const QString StartsWithout =
     QStringLiteral("what the file holds is not used.");
 inline const QString BackNotSaved =
     QStringLiteral("the chosen card back shows now but is not saved for the next start.");
 
-// Reads one data file; a file that fails reads as empty and is noted.
-QByteArray readFile(platform::Platform &platform, const QString &file, FileTrouble &trouble);
+// Reads one data file into `content`; a file that fails reads as empty and is
+// noted. True when it was read.
+bool readFile(platform::DataStore &store, const QString &file, QByteArray &content,
+              FileTrouble &trouble);
 
 // Reads both table files, hiscores.dat first. `table` holds what could be read
 // (a file that failed reads as empty: scores 0, blank names); true when both
 // were read.
-bool readTable(platform::Platform &platform, Table &table, FileTrouble &trouble);
+bool readTable(platform::DataStore &store, Table &table, FileTrouble &trouble);
 
 // Writes all ten entries: 40 bytes at offset 9 of hiscores.dat, then 100 bytes
 // at offset 9 of names.dat, every other byte kept. When hiscores.dat fails,
 // names.dat is left alone; when names.dat fails after hiscores.dat was written,
 // the scores of `previous` (the table as it was read) are put back, so names
-// and scores never part. True when both files were written.
-bool writeTable(platform::Platform &platform, const Table &table, const Table *previous,
+// and scores never part. True when both files were written. The caller holds
+// the store's lock.
+bool writeTable(platform::DataStore &store, const Table &table, const Table *previous,
                 FileTrouble &trouble);
 
 } // namespace scores

@@ -1,8 +1,10 @@
 #include "scores/frmHiScores.h"
 
 #include "assets/Art.h"
-#include "game/TableLink.h"
-#include "platform/Platform.h"
+#include "platform/DataStore.h"
+#include "platform/Dialogs.h"
+#include "scores/ScoreTable.h"
+#include "version/Version.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -51,11 +53,11 @@ const QString NamePrompt = QStringLiteral("You Got A High Score!!") + QChar(13)
 
 } // namespace
 
-frmHiScores::frmHiScores(platform::Platform &platform, TableLink &table, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      platform_(platform), table_(table)
+frmHiScores::frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs, QWidget *owner)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      store_(store), dialogs_(dialogs), owner_(owner)
 {
     art::registerFonts();
     setObjectName(QStringLiteral("frmHiScores"));
@@ -74,9 +76,9 @@ frmHiScores::frmHiScores(platform::Platform &platform, TableLink &table, QWidget
         b->setAutoDefault(true);   // Enter presses the button that has the focus
         return b;
     };
-    cmdOkay = makeButton("cmdOkay", QStringLiteral("OK"), 120);
-    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), 216);
-    setTabOrder(cmdOkay, cmdClear);
+    cmdOkay_ = makeButton("cmdOkay", QStringLiteral("OK"), 120);
+    QPushButton *cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), 216);
+    setTabOrder(cmdOkay_, cmdClear);
 
     auto makeLabel = [this](const QString &name, const QString &text, const Row &row,
                             QRect geometry, Qt::Alignment align) {
@@ -93,31 +95,19 @@ frmHiScores::frmHiScores(platform::Platform &platform, TableLink &table, QWidget
         l->setPalette(p);
         return l;
     };
-    std::array<QLabel *, scores::Entries> ranks{};
     for (int i = 0; i < scores::Entries; ++i) {
         const Row &row = Rows[std::size_t(i)];
-        ranks[std::size_t(i)] =
-            makeLabel(QLatin1String(RankNames[i]), QStringLiteral("#%1").arg(i + 1), row,
-                      {RankLeft, row.top, row.rankWidth, row.rankHeight}, Qt::AlignLeft);
-        lblName[std::size_t(i)] =
+        makeLabel(QLatin1String(RankNames[i]), QStringLiteral("#%1").arg(i + 1), row,
+                  {RankLeft, row.top, row.rankWidth, row.rankHeight}, Qt::AlignLeft);
+        lblName_[std::size_t(i)] =
             makeLabel(QStringLiteral("lblName%1").arg(i), QString(), row,
                       {NameLeft, row.top, NameWidth, row.nameHeight}, Qt::AlignLeft);
-        lblScore[std::size_t(i)] =
+        lblScore_[std::size_t(i)] =
             makeLabel(QStringLiteral("lblScore%1").arg(i), QString(), row,
                       {ScoreLeft, row.top, ScoreWidth, row.scoreHeight}, Qt::AlignRight);
     }
-    lblOne = ranks[0];
-    lblTwo = ranks[1];
-    lblThree = ranks[2];
-    lblFour = ranks[3];
-    lblFive = ranks[4];
-    lblSix = ranks[5];
-    lblSeven = ranks[6];
-    lblEight = ranks[7];
-    lblNine = ranks[8];
-    LblTen = ranks[9];
 
-    connect(cmdOkay, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
+    connect(cmdOkay_, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmHiScores::cmdClear_Click);
 }
 
@@ -127,7 +117,7 @@ void frmHiScores::showWindow()
 {
     FileTrouble trouble;
     showWindow(trouble);
-    trouble.report(platform_, scores::TableNotChanged);
+    trouble.report(dialogs_, scores::TableNotChanged);
 }
 
 void frmHiScores::showWindow(FileTrouble &trouble)
@@ -139,45 +129,43 @@ void frmHiScores::showWindow(FileTrouble &trouble)
     show();
     raise();
     activateWindow();
-    cmdOkay->setFocus();
+    cmdOkay_->setFocus();
 }
 
 void frmHiScores::Form_Load(FileTrouble &trouble)
 {
     // Under the lock, so that a score another copy of the game enters between
     // this read and the clear is not wiped out.
-    const auto lock = platform_.lockTable();
+    const auto lock = store_.lock();
     QByteArray hiscores;
     QString error;
     // A file that cannot be read is left alone: it may hold scores. The
     // GetScores that follows every showing tells the player about it.
-    if (!platform_.openFile(scores::HiScoresFile, hiscores, error))
+    if (!store_.read(scores::HiScoresFile, hiscores, error))
         return;
-    if (scores::scoreAt(hiscores, 1) == 0) {
-        ClearFromLoad = true;
-        clearScores(trouble);
-    }
+    if (scores::scoreAt(hiscores, 1) == 0)
+        clearScores(trouble, false);
 }
 
 void frmHiScores::GetScores()
 {
     FileTrouble trouble;
     getScores(trouble);
-    trouble.report(platform_, scores::TableShownAsRead);
+    trouble.report(dialogs_, scores::TableShownAsRead);
 }
 
 void frmHiScores::getScores(FileTrouble &trouble)
 {
     Table table;
-    scores::readTable(platform_, table, trouble);
+    scores::readTable(store_, table, trouble);
     showEntries(table);
 }
 
 void frmHiScores::showEntries(const Table &table)
 {
-    for (int i = 0; i < scores::Entries; ++i) {
-        lblScore[std::size_t(i)]->setText(QString::number(table[std::size_t(i)].score));
-        lblName[std::size_t(i)]->setText(scores::decodeName(table[std::size_t(i)].name));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        lblScore_[i]->setText(QString::number(table[i].score));
+        lblName_[i]->setText(scores::decodeName(table[i].name));
     }
 }
 
@@ -188,70 +176,64 @@ void frmHiScores::ClearScores()
     FileTrouble trouble;
     bool cleared = false;
     {
-        const auto lock = platform_.lockTable();
-        cleared = clearScores(trouble);
+        const auto lock = store_.lock();
+        cleared = clearScores(trouble, true);
     }
-    trouble.report(platform_, cleared ? scores::TableShownAsRead : scores::TableNotChanged);
+    trouble.report(dialogs_, cleared ? scores::TableShownAsRead : scores::TableNotChanged);
 }
 
-bool frmHiScores::clearScores(FileTrouble &trouble)
+bool frmHiScores::clearScores(FileTrouble &trouble, bool show)
 {
     // The scores as they were, to put back should names.dat fail after
     // hiscores.dat has been cleared.
     QByteArray hiscores;
     QString error;
-    const bool known = platform_.openFile(scores::HiScoresFile, hiscores, error);
+    const bool known = store_.read(scores::HiScoresFile, hiscores, error);
     const Table previous = scores::tableFrom(hiscores, {});
-    const bool cleared =
-        scores::writeTable(platform_, Table{}, known ? &previous : nullptr, trouble);
+    const bool cleared = scores::writeTable(store_, Table{}, known ? &previous : nullptr, trouble);
     // The best score follows the table only when the table really was cleared.
     if (cleared)
-        table_.setHighScore(0);
-    if (ClearFromLoad) {
-        ClearFromLoad = false;
-        return cleared;
-    }
-    getScores(trouble);
+        emit bestScoreChanged(0);
+    if (show)
+        getScores(trouble);
     return cleared;
 }
 
 // ---------------------------------------------------------------- a finished game
 
-void frmHiScores::HighScores(std::int32_t Score, std::int32_t &highscore)
+void frmHiScores::HighScores(std::int32_t score, std::int32_t best)
 {
     FileTrouble trouble;
     Table work;
-    scores::readTable(platform_, work, trouble);
+    scores::readTable(store_, work, trouble);
 
     // The name is asked without holding anything, so that another copy of the
     // game can finish its own entry meanwhile.
-    const bool asked = scores::insertionRank(work, Score) > 0;
+    const bool asked = scores::insertionRank(work, score) > 0;
     QByteArray name;
     if (asked)
-        name = scores::storedName(platform_.inputBox(NamePrompt, QStringLiteral("High Score!!")));
+        name = scores::storedName(dialogs_.input(NamePrompt, QStringLiteral("High Score!!")));
 
     bool saved = false;
     {
         // The table as it is now, not as it was before the name dialog: what
         // another copy wrote meanwhile is kept, and the rank is found again.
-        const auto lock = platform_.lockTable();
+        const auto lock = store_.lock();
         Table fresh;
-        if (scores::readTable(platform_, fresh, trouble)) {
+        if (scores::readTable(store_, fresh, trouble)) {
             work = fresh;
             if (asked)
-                scores::insertEntry(work, scores::insertionRank(work, Score), Score, name);
-            saved = scores::writeTable(platform_, work, &fresh, trouble);
+                scores::insertEntry(work, scores::insertionRank(work, score), score, name);
+            saved = scores::writeTable(store_, work, &fresh, trouble);
         } else if (asked) {
             // Nothing is written over a file that could not be read; the player
             // still sees the entry among what could be read.
-            scores::insertEntry(work, scores::insertionRank(work, Score), Score, name);
+            scores::insertEntry(work, scores::insertionRank(work, score), score, name);
         }
     }
 
-    if (Score > highscore) {
-        highscore = Score;
-        table_.setHighScore(Score);
-    }
+    if (score > best)
+        emit bestScoreChanged(score);
 
     if (asked) {
         showWindow(trouble);
@@ -259,30 +241,32 @@ void frmHiScores::HighScores(std::int32_t Score, std::int32_t &highscore)
             getScores(trouble);
         else
             showEntries(work);
-        table_.setTableEnabled(false);
+        emit opened();
     }
-    trouble.report(platform_, saved ? scores::TableShownAsRead : scores::TableNotChanged);
+    trouble.report(dialogs_, saved ? scores::TableShownAsRead : scores::TableNotChanged);
 }
 
 // ---------------------------------------------------------------- commands
 
 void frmHiScores::cmdClear_Click()
 {
-    const platform::Answer answer = platform_.messageBox(
+    const platform::Answer answer = dialogs_.message(
         QStringLiteral("Are you sure you want clear the highscores"), platform::Buttons::YesNo,
-        platform::Icon::Question, platform::Platform::title(), platform::Answer::Yes);
+        platform::Icon::Question, QString::fromLatin1(version::Title), platform::Answer::Yes);
     if (answer == platform::Answer::Yes)
         ClearScores();
 }
 
 void frmHiScores::cmdOkay_Click()
 {
-    table_.setTableEnabled(true);
+    // The owner is back on before this window goes, so the focus returns to it.
+    emit closed();
     hide();
 }
 
 void frmHiScores::closeEvent(QCloseEvent *event)
 {
-    table_.setTableEnabled(true);
+    // The close box acts as OK.
     event->accept();
+    emit closed();
 }

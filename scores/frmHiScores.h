@@ -2,15 +2,18 @@
 // The high score window: shows the ten-place table and owns every change to it.
 
 #include "scores/DataFiles.h"
-#include "scores/ScoreTable.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 
-namespace platform { class Platform; }
-class TableLink;
+namespace platform {
+class DataStore;
+class Dialogs;
+}
+namespace scores { class FileTrouble; }
 class QCloseEvent;
 class QLabel;
 class QPushButton;
@@ -18,41 +21,46 @@ class QPushButton;
 class frmHiScores : public QWidget {
     Q_OBJECT
 public:
-    frmHiScores(platform::Platform &platform, TableLink &table, QWidget *parent = nullptr);
+    // A window of its own: `owner` is the window it belongs to, not its parent.
+    frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs, QWidget *owner = nullptr);
 
-    // Shows the window, running its load handler the first time.
+    // Shows the window, clearing an empty table the first time.
     void showWindow();
     void GetScores();
     void ClearScores();
-    void HighScores(std::int32_t Score, std::int32_t &highscore);
+    // A finished game: asks for a name when `score` enters the table, writes
+    // it and shows the window; tells of a score above `best`.
+    void HighScores(std::int32_t score, std::int32_t best);
 
-    bool ClearFromLoad = false;
-
-    // The controls, by their names.
-    QLabel *lblOne = nullptr, *lblTwo = nullptr, *lblThree = nullptr, *lblFour = nullptr,
-           *lblFive = nullptr, *lblSix = nullptr, *lblSeven = nullptr, *lblEight = nullptr,
-           *lblNine = nullptr, *LblTen = nullptr;
-    std::array<QLabel *, scores::Entries> lblName{};
-    std::array<QLabel *, scores::Entries> lblScore{};
-    QPushButton *cmdOkay = nullptr;
-    QPushButton *cmdClear = nullptr;
-
-    void cmdOkay_Click();
-    void cmdClear_Click();
+signals:
+    // The best score now: 0 after a real clear, or a finished game's score
+    // that beat the best.
+    void bestScoreChanged(std::int32_t best);
+    // Shown for a new entry; the owner turns itself off until `closed`.
+    void opened();
+    // OK, or the close box.
+    void closed();
 
 protected:
-    // The close box acts as OK.
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void cmdOkay_Click();
+    void cmdClear_Click();
     void Form_Load(scores::FileTrouble &trouble);
     void showWindow(scores::FileTrouble &trouble);
     void getScores(scores::FileTrouble &trouble);
-    // ClearScores without taking the table lock; true when the table was cleared.
-    bool clearScores(scores::FileTrouble &trouble);
+    // ClearScores without taking the table lock, showing the cleared table
+    // when `show`; true when the table was cleared.
+    bool clearScores(scores::FileTrouble &trouble, bool show);
     void showEntries(const scores::Table &table);
 
-    platform::Platform &platform_;
-    TableLink &table_;
+    platform::DataStore &store_;
+    platform::Dialogs &dialogs_;
+    // Kept so the window can later stay above the one it belongs to.
+    QPointer<QWidget> owner_;
+    std::array<QLabel *, scores::Entries> lblName_{};
+    std::array<QLabel *, scores::Entries> lblScore_{};
+    QPushButton *cmdOkay_ = nullptr;
     bool loaded_ = false;
 };

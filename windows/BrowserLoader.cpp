@@ -1,10 +1,10 @@
 #include "windows/BrowserWindow.h"
 
+#include "platform/OpenGLShare.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QString>
 #include <QStringList>
@@ -13,12 +13,9 @@
 #include <unistd.h>
 #endif
 
-// Qt's own hook for the context that every OpenGL context of the process
-// shares with; the web engine draws through it.
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
-Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
-
 namespace browser {
+
+namespace {
 
 QString moduleFileName()
 {
@@ -28,8 +25,6 @@ QString moduleFileName()
     return QStringLiteral("quintrel_browser.so");
 #endif
 }
-
-namespace {
 
 QStringList candidates()
 {
@@ -56,26 +51,6 @@ void allowEngineAsRoot()
 #endif
 }
 
-// The web engine needs a context that all OpenGL contexts of the process
-// share. Asking Qt for one at start-up would load the OpenGL drivers before
-// the table shows (a fifth of a second and tens of megabytes, for a window
-// most games never open), so it is made here, the first time the browser is
-// wanted. Without it the engine would end the program, so the browser is not
-// started where none can be had. The offscreen screen has no OpenGL and the
-// engine does without it there.
-bool shareOpenGLContexts()
-{
-    if (qt_gl_global_share_context() || QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return true;
-    auto *context = new QOpenGLContext(qApp);
-    if (!context->create()) {
-        delete context;
-        return false;
-    }
-    qt_gl_set_global_share_context(context);
-    return true;
-}
-
 } // namespace
 
 BrowserModule *loadModule(QString &error)
@@ -86,7 +61,8 @@ BrowserModule *loadModule(QString &error)
     if (loaded)
         return qobject_cast<BrowserModule *>(loaded->instance());
 
-    if (!shareOpenGLContexts()) {
+    // Without a shared OpenGL context the engine would end the program.
+    if (!platform::shareOpenGLContexts()) {
         error = QStringLiteral("The web browser needs OpenGL, which this display does not offer.");
         return nullptr;
     }

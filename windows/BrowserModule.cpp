@@ -10,7 +10,7 @@ class QuintrelBrowserModule : public QObject, public BrowserModule {
     Q_PLUGIN_METADATA(IID QUINTREL_BROWSER_MODULE_IID)
     Q_INTERFACES(BrowserModule)
 public:
-    BrowserWindow *createBrowser() override { return new frmBrowser(); }
+    BrowserWindow *createBrowser() override { return new frmBrowser; }
 };
 
 #include "BrowserModule.moc"

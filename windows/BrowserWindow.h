@@ -34,11 +34,10 @@ Q_DECLARE_INTERFACE(BrowserModule, QUINTREL_BROWSER_MODULE_IID)
 
 namespace browser {
 
-// The module's file name, and the folders it is looked for in: beside the
-// game's executable first, then the installed library folder.
-QString moduleFileName();
-// Loads the module once per process (it is never unloaded). Returns null and
-// fills `error` with a reason a player can read when it cannot be loaded.
+// Loads the module once per process (it is never unloaded), looking for it
+// beside the game's executable first, then in the installed library folder.
+// Returns null and fills `error` with a reason a player can read when it
+// cannot be loaded.
 BrowserModule *loadModule(QString &error);
 
 } // namespace browser

@@ -3,40 +3,17 @@
 // button that starts the desktop's system information tool. It is created
 // anew each time it is opened and destroyed when it closes.
 
-#include <QByteArray>
 #include <QDialog>
-#include <QStringList>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
-
-namespace platform { class Platform; }
-class QLabel;
-class QPushButton;
+namespace platform {
+class Dialogs;
+class SystemInfo;
+}
 
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(platform::Platform &platform, QWidget *parent = nullptr);
-
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-    void StartSysInfo();
-
-#ifdef Q_OS_WIN
-    static bool GetKeyValue(HKEY KeyRoot, const QString &KeyName, const QString &SubKeyRef,
-                            QString &KeyVal);
-#endif
-
-    QLabel *picIcon = nullptr;
-    QLabel *lblTitle = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblDescription = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdSysInfo = nullptr;
-
-    static const QString Unavailable;
+    frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo);
 
 signals:
     // The window is closing (by OK, Escape or its title bar) and will be
@@ -51,19 +28,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void Form_Load();
+    void startSystemInfo();
 
-    platform::Platform &platform_;
+    platform::Dialogs &dialogs_;
+    platform::SystemInfo &systemInfo_;
     bool closing_ = false;
 };
-
-namespace sysinfo {
-
-// The desktop system information tools looked for on PATH, best first.
-const QStringList &tools();
-
-// The text of a registry string value read into `buffer` with `size` bytes:
-// a terminating zero, if stored, is dropped.
-QByteArray registryText(const QByteArray &buffer, int size);
-
-} // namespace sysinfo

@@ -1,7 +1,10 @@
 #include "windows/frmBrowser.h"
 
 #include "assets/Art.h"
-#include "windows/Frame.h"
+#include "ui/Colours.h"
+#include "ui/Label.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 #include "windows/OwnerDetails.h"
 
 #include <QAction>
@@ -16,17 +19,17 @@
 
 #include <algorithm>
 
-using frame::px;
-using frame::twips;
+using ui::px;
+using ui::twips;
 
 namespace {
 
 // Layout in twips.
 constexpr int ToolBarHeight = 540;
-constexpr int PicAddressTop = 540;
-constexpr int PicAddressHeight = 675;
-constexpr int LblAddressTop = 60;
-constexpr int LblAddressHeight = 255;
+constexpr int AddressStripTop = 540;
+constexpr int AddressStripHeight = 675;
+constexpr int AddressLabelTop = 60;
+constexpr int AddressLabelHeight = 255;
 constexpr int Margin = 100;
 
 // A load asked for that the engine has not started within this time never
@@ -40,17 +43,6 @@ struct ToolButton {
 constexpr ToolButton ToolButtons[] = {
     {"Back", 1}, {"Forward", 2}, {"Stop", 3}, {"Refresh", 4}, {"Home", 5}, {"Search", 6},
 };
-
-// Runs one step of a handler; whatever goes wrong inside it, the window (and
-// the game) carries on with the next step.
-template <typename Step>
-void attempt(Step &&step) noexcept
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 // The banner's font: bold at 24 points, made smaller only when the address
 // would not fit in the banner otherwise.
@@ -66,7 +58,7 @@ QFont bannerFont(const QString &text, int width)
 
 } // namespace
 
-frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
+frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -74,71 +66,69 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
     setGeometry(twips(555, 270, 10830, 8565));
 
     // Created in tab order: the page first.
-    brwWebBrowser = new QWebEngineView(this);
-    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->setGeometry(twips(120, 2175, 10560, 6240));
+    page_ = new QWebEngineView(this);
+    page_->setObjectName(QStringLiteral("brwWebBrowser"));
+    page_->setGeometry(twips(120, 2175, 10560, 6240));
 
-    picAddress = new QWidget(this);
-    picAddress->setObjectName(QStringLiteral("picAddress"));
-    picAddress->setFocusPolicy(Qt::NoFocus);
-    picAddress->setGeometry(0, px(PicAddressTop), width(), px(PicAddressHeight));
+    addressStrip_ = new QWidget(this);
+    addressStrip_->setObjectName(QStringLiteral("picAddress"));
+    addressStrip_->setFocusPolicy(Qt::NoFocus);
+    addressStrip_->setGeometry(0, px(AddressStripTop), width(), px(AddressStripHeight));
 
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
-    lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
-    lblAddress->setObjectName(QStringLiteral("lblAddress"));
-    lblAddress->setGeometry(twips(45, LblAddressTop, 3075, LblAddressHeight));
-    lblAddress->setFont(dialog);
+    auto *label = new QLabel(QStringLiteral("&Address:"), addressStrip_);
+    label->setObjectName(QStringLiteral("lblAddress"));
+    label->setGeometry(twips(45, AddressLabelTop, 3075, AddressLabelHeight));
+    label->setFont(dialog);
 
-    cboAddress = new QComboBox(picAddress);
-    cboAddress->setObjectName(QStringLiteral("cboAddress"));
-    cboAddress->setEditable(true);
+    address_ = new QComboBox(addressStrip_);
+    address_->setObjectName(QStringLiteral("cboAddress"));
+    address_->setEditable(true);
     // Typed addresses are opened but not added to the list.
-    cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    cboAddress->setGeometry(twips(45, 300, 3795, 315));
-    cboAddress->setFont(dialog);
-    cboAddress->setEditText(owner::MakerAddress);
-    lblAddress->setBuddy(cboAddress);
+    address_->setInsertPolicy(QComboBox::NoInsert);
+    address_->setGeometry(twips(45, 300, 3795, 315));
+    address_->setFont(dialog);
+    address_->setEditText(owner::MakerAddress);
+    label->setBuddy(address_);
 
-    tbToolBar = new QToolBar(this);
-    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setMovable(false);
-    tbToolBar->setFloatable(false);
-    tbToolBar->setIconSize(QSize(24, 24));
-    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tbToolBar->setGeometry(0, 0, width(), px(ToolBarHeight));
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->setGeometry(0, 0, width(), px(ToolBarHeight));
     for (const ToolButton &b : ToolButtons) {
         const QString key = QLatin1String(b.key);
-        QAction *action = tbToolBar->addAction(art::toolbarIcon(b.icon), key);
+        QAction *action = toolBar_->addAction(art::toolbarIcon(b.icon), key);
         action->setObjectName(key);
         action->setToolTip(key);
-        connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        connect(action, &QAction::triggered, this, [this, key] { toolBarButton(key); });
     }
 
-    Label1 = new QLabel(owner::MakerAddress, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(twips(240, 1320, 5775, 615));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFont(bannerFont(owner::MakerAddress, Label1->width()));
-    frame::colour(Label1, frame::Green, QColor(0, 0, 0));
+    auto *banner = new QLabel(owner::MakerAddress, this);
+    banner->setObjectName(QStringLiteral("Label1"));
+    banner->setTextFormat(Qt::PlainText);
+    banner->setGeometry(twips(240, 1320, 5775, 615));
+    banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    banner->setFont(bannerFont(owner::MakerAddress, banner->width()));
+    ui::setColours(banner, ui::Green, ui::Black);
 
-    timTimer = new QTimer(this);
-    timTimer->setObjectName(QStringLiteral("timTimer"));
-    timTimer->setInterval(5);
+    progress_ = new QTimer(this);
+    progress_->setObjectName(QStringLiteral("timTimer"));
+    progress_->setInterval(5);
 
-    connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
-    connect(cboAddress, &QComboBox::activated, this, [this](int) { cboAddress_Click(); });
-    // Enter in the box's text (character code 13).
-    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { attempt([&] { cboAddress_KeyPress(13); }); });
-    connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
+    connect(progress_, &QTimer::timeout, this, &frmBrowser::showProgress);
+    connect(address_, &QComboBox::activated, this, &frmBrowser::openTypedAddress);
+    connect(address_->lineEdit(), &QLineEdit::returnPressed, this, &frmBrowser::openTypedAddress);
+    connect(page_, &QWebEngineView::loadStarted, this, [this] {
         loading_ = true;
         expecting_ = false;
     });
-    connect(brwWebBrowser, &QWebEngineView::loadFinished, this, [this](bool) {
+    connect(page_, &QWebEngineView::loadFinished, this, [this] {
         loading_ = false;
         expecting_ = false;
-        brwWebBrowser_DownloadComplete();
+        setWindowTitle(locationName());
     });
 }
 
@@ -148,25 +138,59 @@ void frmBrowser::showWindow()
 {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        load();
         return;
     }
     if (isMinimized())
         showNormal();
-    frame::showInFront(this);
+    ui::showInFront(this);
 }
 
-bool frmBrowser::Busy() const
+void frmBrowser::load()
+{
+    ui::showInFront(this);
+    fitToWindow();
+    address_->move(px(50), px(AddressLabelTop + AddressLabelHeight + 15));
+    if (startingAddress_.isEmpty())
+        return;
+    address_->setEditText(startingAddress_);
+    address_->addItem(startingAddress_);
+    progress_->start();
+    navigate(startingAddress_);
+}
+
+void frmBrowser::fitToWindow()
+{
+    // The client area can be smaller than the margins (a minimised window):
+    // sizes then stop at zero.
+    const int clientWidth = width() * 15;
+    const int clientHeight = height() * 15;
+    const int paneWidth = std::max(0, px(clientWidth - Margin));
+    address_->resize(paneWidth, address_->height());
+    page_->resize(paneWidth, std::max(0, px(clientHeight - (AddressStripTop + AddressStripHeight) -
+                                            Margin)));
+}
+
+void frmBrowser::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The toolbar and the address strip are docked at the top, full width.
+    toolBar_->resize(width(), toolBar_->height());
+    addressStrip_->resize(width(), addressStrip_->height());
+    fitToWindow();
+}
+
+bool frmBrowser::busy() const
 {
     return loading_ || (expecting_ && expectingSince_.elapsed() < LoadStartGraceMs);
 }
 
-QString frmBrowser::LocationName() const
+QString frmBrowser::locationName() const
 {
-    const QString title = brwWebBrowser->title();
+    const QString title = page_->title();
     if (!title.isEmpty())
         return title;
-    const QUrl url = brwWebBrowser->url();
+    const QUrl url = page_->url();
     return url.isEmpty() || url.toString() == QLatin1String("about:blank") ? QString()
                                                                           : url.toString();
 }
@@ -177,113 +201,57 @@ void frmBrowser::expectLoad()
     expectingSince_.start();
 }
 
-void frmBrowser::Navigate(const QString &address)
+void frmBrowser::navigate(const QString &address)
 {
     const QUrl url = QUrl::fromUserInput(address.trimmed());
     if (!url.isValid() || url.isEmpty())
         return;
     expectLoad();
-    brwWebBrowser->load(url);
+    page_->load(url);
 }
 
-void frmBrowser::Form_Load()
+void frmBrowser::openTypedAddress()
 {
-    attempt([&] { frame::showInFront(this); });
-    attempt([&] { tbToolBar->update(); });
-    attempt([&] { Form_Resize(); });
-    attempt([&] {
-        cboAddress->move(px(50), px(LblAddressTop + LblAddressHeight + 15));
-    });
-    if (!StartingAddress.isEmpty()) {
-        attempt([&] { cboAddress->setEditText(StartingAddress); });
-        attempt([&] { cboAddress->addItem(StartingAddress); });
-        attempt([&] { timTimer->start(); });
-        attempt([&] { Navigate(StartingAddress); });
+    progress_->start();
+    navigate(address_->currentText());
+}
+
+void frmBrowser::showProgress()
+{
+    if (busy()) {
+        setWindowTitle(QStringLiteral("Working..."));
+    } else {
+        progress_->stop();
+        setWindowTitle(locationName());
     }
 }
 
-void frmBrowser::Form_Resize()
+void frmBrowser::toolBarButton(const QString &key)
 {
-    // The client area can be smaller than the margins (a minimised window):
-    // sizes then stop at zero.
-    const int clientWidth = width() * 15;
-    const int clientHeight = height() * 15;
-    const int paneWidth = std::max(0, px(clientWidth - Margin));
-    cboAddress->resize(paneWidth, cboAddress->height());
-    brwWebBrowser->resize(
-        paneWidth,
-        std::max(0, px(clientHeight - (PicAddressTop + PicAddressHeight) - Margin)));
-}
-
-void frmBrowser::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (!tbToolBar || !picAddress || !cboAddress || !brwWebBrowser)
-        return;
-    // The toolbar and the address strip are docked at the top, full width.
-    tbToolBar->resize(width(), tbToolBar->height());
-    picAddress->resize(width(), picAddress->height());
-    attempt([&] { Form_Resize(); });
-}
-
-void frmBrowser::brwWebBrowser_DownloadComplete()
-{
-    attempt([&] { setWindowTitle(LocationName()); });
-}
-
-void frmBrowser::cboAddress_Click()
-{
-    attempt([&] { timTimer->start(); });
-    attempt([&] { Navigate(cboAddress->currentText()); });
-}
-
-void frmBrowser::cboAddress_KeyPress(int KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    cboAddress_Click();
-}
-
-void frmBrowser::timTimer_Timer()
-{
-    attempt([&] {
-        if (Busy()) {
-            setWindowTitle(QStringLiteral("Working..."));
-        } else {
-            timTimer->stop();
-            setWindowTitle(LocationName());
+    progress_->start();
+    if (key == QLatin1String("Back")) {
+        if (page_->history()->canGoBack()) {
+            expectLoad();
+            page_->back();
         }
-    });
-}
-
-void frmBrowser::tbToolBar_ButtonClick(const QString &Key)
-{
-    attempt([&] { timTimer->start(); });
-    attempt([&] {
-        if (Key == QLatin1String("Back")) {
-            if (brwWebBrowser->history()->canGoBack()) {
-                expectLoad();
-                brwWebBrowser->back();
-            }
-        } else if (Key == QLatin1String("Forward")) {
-            if (brwWebBrowser->history()->canGoForward()) {
-                expectLoad();
-                brwWebBrowser->forward();
-            }
-        } else if (Key == QLatin1String("Stop")) {
-            timTimer->stop();
-            expecting_ = false;
-            brwWebBrowser->stop();
-            setWindowTitle(LocationName());
-        } else if (Key == QLatin1String("Refresh")) {
-            if (!brwWebBrowser->url().isEmpty()) {
-                expectLoad();
-                brwWebBrowser->reload();
-            }
-        } else if (Key == QLatin1String("Home")) {
-            Navigate(owner::HomeAddress);
-        } else if (Key == QLatin1String("Search")) {
-            Navigate(owner::SearchAddress);
+    } else if (key == QLatin1String("Forward")) {
+        if (page_->history()->canGoForward()) {
+            expectLoad();
+            page_->forward();
         }
-    });
+    } else if (key == QLatin1String("Stop")) {
+        progress_->stop();
+        expecting_ = false;
+        page_->stop();
+        setWindowTitle(locationName());
+    } else if (key == QLatin1String("Refresh")) {
+        if (!page_->url().isEmpty()) {
+            expectLoad();
+            page_->reload();
+        }
+    } else if (key == QLatin1String("Home")) {
+        navigate(owner::HomeAddress);
+    } else if (key == QLatin1String("Search")) {
+        navigate(owner::SearchAddress);
+    }
 }

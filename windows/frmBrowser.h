@@ -6,11 +6,10 @@
 #include "windows/BrowserWindow.h"
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 
-class QAction;
 class QComboBox;
-class QLabel;
 class QTimer;
 class QToolBar;
 class QWebEngineView;
@@ -18,45 +17,37 @@ class QWebEngineView;
 class frmBrowser : public QWidget, public BrowserWindow {
     Q_OBJECT
 public:
-    explicit frmBrowser(QWidget *parent = nullptr);
+    frmBrowser();
     ~frmBrowser() override;
 
     // BrowserWindow
     QWidget *window() override { return this; }
-    void setStartingAddress(const QString &address) override { StartingAddress = address; }
+    void setStartingAddress(const QString &address) override { startingAddress_ = address; }
     void showWindow() override;
-
-    QString StartingAddress;
-
-    // What the window reads of the page.
-    bool Busy() const;
-    QString LocationName() const;
-
-    void Form_Load();
-    void Form_Resize();
-    void brwWebBrowser_DownloadComplete();
-    void cboAddress_Click();
-    void cboAddress_KeyPress(int KeyAscii);
-    void timTimer_Timer();
-    void tbToolBar_ButtonClick(const QString &Key);
-
-    QWebEngineView *brwWebBrowser = nullptr;
-    QToolBar *tbToolBar = nullptr;
-    QWidget *picAddress = nullptr;
-    QLabel *lblAddress = nullptr;
-    QComboBox *cboAddress = nullptr;
-    QLabel *Label1 = nullptr;
-    QTimer *timTimer = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void Navigate(const QString &address);
-    // Notes that a call on the page is about to start a load, so that Busy is
-    // true from the call on, before the engine reports the load.
+    void load();
+    void fitToWindow();
+    void openTypedAddress();
+    void toolBarButton(const QString &key);
+    // While a page loads the caption says so; then it shows the page's name.
+    void showProgress();
+    bool busy() const;
+    QString locationName() const;
+    void navigate(const QString &address);
+    // Notes that a call on the page is about to start a load, so that busy()
+    // is true from the call on, before the engine reports the load.
     void expectLoad();
 
+    QString startingAddress_;
+    QWebEngineView *page_ = nullptr;
+    QToolBar *toolBar_ = nullptr;
+    QWidget *addressStrip_ = nullptr;
+    QComboBox *address_ = nullptr;
+    QTimer *progress_ = nullptr;
     bool loaded_ = false;
     bool loading_ = false;   // between the engine's load start and load end
     bool expecting_ = false; // a load was asked for and has not started yet

@@ -1,51 +1,42 @@
 #include "windows/frmInstruct.h"
 
 #include "assets/Art.h"
-#include "windows/Frame.h"
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/SkullPicture.h"
+#include "ui/Twips.h"
 
-using frame::twips;
-using frame::twipLine;
+using ui::twipLine;
+using ui::twips;
 
-frmInstruct::frmInstruct(QWidget *parent) : QWidget(parent)
+frmInstruct::frmInstruct(QWidget *owner)
+    : BorderlessWindow(QStringLiteral("Instructions"), twips(3960, 2895, 4680, 3165),
+                       {twipLine(0, 15, 4680, 15), twipLine(0, 3135, 4680, 3135),
+                        twipLine(15, 0, 15, 3165), twipLine(4650, 0, 4650, 3165)},
+                       owner)
 {
     setObjectName(QStringLiteral("frmInstruct"));
-    frame::makeBorderless(this, QStringLiteral("Instructions"), twips(3960, 2895, 4680, 3165));
     setWindowIcon(art::skullIcon());
 
-    const QColor white = frame::windowBackground();
+    const QColor white = ui::windowBackground();
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
 
-    Label1 = frame::makeLabel(
+    ui::makeLabel(
         this, "Label1",
         QStringLiteral("Pretty simple really.  Just click the open cards until they add to 11.  "
                        "Once the final card is clicked, all cards totaling 11 are removed.  "
                        "If none of the remaining cards total 11, click on the deck to get a new card."),
         twips(1920, 600, 2415, 1335), white, Qt::AlignLeft, dialog);
-    Label2 = frame::makeLabel(this, "Label2", QStringLiteral("INSTRUCTIONS"),
-                              twips(720, 120, 3375, 375), frame::Red, Qt::AlignHCenter,
-                              art::font(art::FontFace::Futura, 15.75, false));
-    Command1 = frame::makeButton(this, "Command1", QStringLiteral("OK"),
-                                 twips(120, 2520, 1215, 495), dialog);
-    Label3 = frame::makeLabel(
+    ui::makeLabel(this, "Label2", QStringLiteral("INSTRUCTIONS"), twips(720, 120, 3375, 375),
+                  ui::Red, Qt::AlignHCenter, art::font(art::FontFace::Futura, 15.75, false));
+    QPushButton *ok = ui::makeButton(this, "Command1", QStringLiteral("OK"),
+                                     twips(120, 2520, 1215, 495), dialog);
+    ui::makeLabel(
         this, "Label3",
         QStringLiteral("There are 52 cards in the deck.  All Jacks, Queens, and Kings have been "
                        "replaced with Aces.  Bonus round at 90000."),
         twips(1920, 2040, 2535, 855), white, Qt::AlignLeft, dialog);
-    Image1 = frame::makeSkullPicture(this, "Image1",
-                                       twips(240, 600, 1125, 1500));
+    new ui::SkullPicture(this, "Image1", twips(240, 600, 1125, 1500));
 
-    connect(Command1, &QPushButton::clicked, this, &frmInstruct::Command1_Click);
-    frame::closeActsAs(this, [this] { Command1_Click(); });
-}
-
-void frmInstruct::Command1_Click()
-{
-    emit closed();
-    hide();
-}
-
-void frmInstruct::paintEvent(QPaintEvent *)
-{
-    frame::drawBorder(this, {twipLine(0, 15, 4680, 15), twipLine(0, 3135, 4680, 3135),
-                             twipLine(15, 0, 15, 3165), twipLine(4650, 0, 4650, 3165)});
+    connect(ok, &QPushButton::clicked, this, &frmInstruct::goBack);
 }

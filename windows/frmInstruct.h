@@ -2,28 +2,10 @@
 // The instructions: three short texts beside the skull picture, and OK back to
 // the menu.
 
-#include <QWidget>
+#include "ui/BorderlessWindow.h"
 
-class QLabel;
-class QPushButton;
-
-class frmInstruct : public QWidget {
+class frmInstruct : public ui::BorderlessWindow {
     Q_OBJECT
 public:
-    explicit frmInstruct(QWidget *parent = nullptr);
-
-    void Command1_Click();
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Image1 = nullptr;
-    QPushButton *Command1 = nullptr;
-
-signals:
-    // OK: the menu shows itself again; this window hides right after.
-    void closed();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    explicit frmInstruct(QWidget *owner = nullptr);
 };

@@ -2,48 +2,69 @@
 
 #include "assets/Art.h"
 #include "backs/frmBacks.h"
-#include "game/TableLink.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
+#include "ui/Button.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 #include "windows/BrowserWindow.h"
-#include "windows/Frame.h"
 #include "windows/OwnerDetails.h"
 #include "windows/frmAbout.h"
 #include "windows/frmCredits.h"
 #include "windows/frmInstruct.h"
 
-using frame::twips;
-using frame::twipLine;
+using ui::twipLine;
+using ui::twips;
 
-frmMenu::frmMenu(platform::Platform &platform, TableLink &table, QWidget *parent)
-    : QWidget(parent), platform_(platform), table_(table)
+namespace {
+
+// The menu's window, created on first use; its way back leads to the menu.
+template <typename Window>
+Window &once(std::unique_ptr<Window> &window, frmMenu *menu, QWidget *owner)
+{
+    if (!window) {
+        window = std::make_unique<Window>(owner);
+        QObject::connect(window.get(), &ui::BorderlessWindow::closed, menu, &frmMenu::showWindow);
+    }
+    return *window;
+}
+
+} // namespace
+
+frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner)
+    : BorderlessWindow(QStringLiteral("Menu"), twips(4080, 3735, 4395, 1605),
+                       {twipLine(0, 30, 4395, 30), twipLine(0, 1560, 4395, 1560),
+                        twipLine(30, 0, 30, 1560), twipLine(4350, 0, 4350, 1560)},
+                       owner),
+      dialogs_(dialogs), systemInfo_(systemInfo)
 {
     setObjectName(QStringLiteral("frmMenu"));
-    frame::makeBorderless(this, QStringLiteral("Menu"), twips(4080, 3735, 4395, 1605));
     setWindowIcon(art::heartIcon());
 
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
-    auto button = [&](const char *name, const QString &caption, int left, int top) {
-        QPushButton *b = frame::makeButton(this, name, caption, twips(left, top, 1215, 495), dialog);
+    auto button = [&](const char *name, const QString &caption, int left, int top, auto act) {
+        QPushButton *b = ui::makeButton(this, name, caption, twips(left, top, 1215, 495), dialog);
         b->setAutoDefault(false);
-        return b;
+        connect(b, &QPushButton::clicked, this, act);
     };
     // Created in tab order.
-    cmdCredits = button("cmdCredits", QStringLiteral("Credits"), 120, 240);
-    cmdInst = button("cmdInst", QStringLiteral("Instructions"), 1575, 240);
-    cmdAbout = button("cmdAbout", QStringLiteral("About"), 3030, 240);
-    cmdWeb = button("cmdWeb", QStringLiteral("Visit Me On The Web"), 120, 960);
-    cmdBacks = button("cmdBacks", QStringLiteral("Change Cardbacks"), 1575, 960);
-    cmdClose = button("cmdClose", QStringLiteral("Close"), 3030, 960);
-
-    connect(cmdCredits, &QPushButton::clicked, this, &frmMenu::cmdCredits_Click);
-    connect(cmdInst, &QPushButton::clicked, this, &frmMenu::cmdInst_Click);
-    connect(cmdAbout, &QPushButton::clicked, this, &frmMenu::cmdAbout_Click);
-    connect(cmdWeb, &QPushButton::clicked, this, &frmMenu::cmdWeb_Click);
-    connect(cmdBacks, &QPushButton::clicked, this, &frmMenu::cmdBacks_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmMenu::cmdClose_Click);
-    frame::closeActsAs(this, [this] { cmdClose_Click(); });
-
-    frame::keepAbove(this, table_.tableWindow());
+    button("cmdCredits", QStringLiteral("Credits"), 120, 240, [this] {
+        once(credits_, this, this->owner()).showWindow();
+        hide();
+    });
+    button("cmdInst", QStringLiteral("Instructions"), 1575, 240, [this] {
+        once(instructions_, this, this->owner()).showWindow();
+        hide();
+    });
+    button("cmdAbout", QStringLiteral("About"), 3030, 240, [this] { openAbout(); });
+    button("cmdWeb", QStringLiteral("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
+    button("cmdBacks", QStringLiteral("Change Cardbacks"), 1575, 960, [this] {
+        if (!backs_)
+            connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
+                    &frmMenu::backChosen);
+        backs_->showWindow();
+        hide();
+    });
+    button("cmdClose", QStringLiteral("Close"), 3030, 960, [this] { goBack(); });
 }
 
 frmMenu::~frmMenu()
@@ -52,78 +73,30 @@ frmMenu::~frmMenu()
     delete browserWidget_.data();
 }
 
-frmAbout *frmMenu::about() const { return static_cast<frmAbout *>(about_.data()); }
-
-void frmMenu::showWindow()
+void frmMenu::goBack()
 {
-    frame::keepAbove(this, table_.tableWindow());
-    frame::showInFront(this);
-}
-
-frmCredits &frmMenu::credits()
-{
-    if (!credits_) {
-        credits_ = std::make_unique<frmCredits>();
-        connect(credits_.get(), &frmCredits::closed, this, &frmMenu::showWindow);
-    }
-    return *credits_;
-}
-
-frmInstruct &frmMenu::instructions()
-{
-    if (!instructions_) {
-        instructions_ = std::make_unique<frmInstruct>();
-        connect(instructions_.get(), &frmInstruct::closed, this, &frmMenu::showWindow);
-    }
-    return *instructions_;
-}
-
-frmBacks &frmMenu::backs()
-{
-    if (!backs_) {
-        backs_ = std::make_unique<frmBacks>(platform_, table_);
-        connect(backs_.get(), &frmBacks::closed, this, &frmMenu::showWindow);
-    }
-    return *backs_;
-}
-
-void frmMenu::cmdCredits_Click()
-{
-    frame::keepAbove(&credits(), table_.tableWindow());
-    frame::showInFront(&credits());
     hide();
+    emit closed();
 }
 
-void frmMenu::cmdInst_Click()
+void frmMenu::openAbout()
 {
-    frame::keepAbove(&instructions(), table_.tableWindow());
-    frame::showInFront(&instructions());
-    hide();
-}
-
-void frmMenu::cmdAbout_Click()
-{
-    // Created anew each time; it destroys itself when it closes.
+    // Made anew each time; it destroys itself when it closes.
     if (!about_) {
-        auto *about = new frmAbout(platform_);
+        auto *about = new frmAbout(dialogs_, systemInfo_);
         connect(about, &frmAbout::closed, this, [this] {
+            // Gone with the next turn of the event loop: never shown again.
             about_ = nullptr;
             showWindow();
         });
         about_ = about;
     }
-    frame::keepAbove(about_, table_.tableWindow());
-    frame::showInFront(about_);
+    ui::keepAbove(about_, owner());
+    ui::showInFront(about_);
     hide();
 }
 
-void frmMenu::cmdBacks_Click()
-{
-    backs().showWindow();
-    hide();
-}
-
-void frmMenu::cmdWeb_Click()
+void frmMenu::openBrowser()
 {
     if (!browserWidget_) {
         browser_ = nullptr;
@@ -131,7 +104,7 @@ void frmMenu::cmdWeb_Click()
         BrowserModule *module = browser::loadModule(error);
         BrowserWindow *created = module ? module->createBrowser() : nullptr;
         if (!created) {
-            platform_.messageBox(
+            dialogs_.message(
                 QStringLiteral("The web browser could not be started, so the maker's page "
                                "cannot be shown here. You can visit it with your own browser at\n%1\n\n%2")
                     .arg(owner::MakerAddress, error),
@@ -143,17 +116,4 @@ void frmMenu::cmdWeb_Click()
     }
     browser_->setStartingAddress(owner::MakerAddress);
     browser_->showWindow();
-}
-
-void frmMenu::cmdClose_Click()
-{
-    table_.setTableEnabled(true);
-    hide();
-    table_.showTable();
-}
-
-void frmMenu::paintEvent(QPaintEvent *)
-{
-    frame::drawBorder(this, {twipLine(0, 30, 4395, 30), twipLine(0, 1560, 4395, 1560),
-                             twipLine(30, 0, 30, 1560), twipLine(4350, 0, 4350, 1560)});
 }

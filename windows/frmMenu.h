@@ -4,58 +4,44 @@
 // but the browser hide the menu while they are up and bring it back when they
 // close. Only Close gives the input back to the table.
 
+#include "ui/BorderlessWindow.h"
+
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
 
-namespace platform { class Platform; }
-class TableLink;
-class QPushButton;
-class frmAbout;
+namespace platform {
+class Dialogs;
+class SystemInfo;
+}
+class BrowserWindow;
 class frmBacks;
 class frmCredits;
 class frmInstruct;
-class BrowserWindow;
 
-class frmMenu : public QWidget {
+class frmMenu : public ui::BorderlessWindow {
     Q_OBJECT
 public:
-    frmMenu(platform::Platform &platform, TableLink &table, QWidget *parent = nullptr);
+    // `owner` is the table, which the menu and its windows stay above.
+    frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner = nullptr);
     ~frmMenu() override;
 
-    void cmdCredits_Click();
-    void cmdInst_Click();
-    void cmdAbout_Click();
-    void cmdWeb_Click();
-    void cmdBacks_Click();
-    void cmdClose_Click();
-
-    // Shows the menu and gives it the input.
-    void showWindow();
-
-    // The windows, created on first use.
-    frmCredits &credits();
-    frmInstruct &instructions();
-    frmBacks &backs();
-    // The About window while it is open, else null.
-    frmAbout *about() const;
-    // The browser window while it is open, else null.
-    QWidget *browserWindow() const { return browserWidget_; }
-
-    QPushButton *cmdCredits = nullptr;
-    QPushButton *cmdInst = nullptr;
-    QPushButton *cmdAbout = nullptr;
-    QPushButton *cmdWeb = nullptr;
-    QPushButton *cmdBacks = nullptr;
-    QPushButton *cmdClose = nullptr;
+    // closed(), from the base: Close or the desktop's close request has hidden
+    // the menu, and the table takes the input again.
+signals:
+    // The card back chooser's OK, passed on.
+    void backChosen(int index);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    // Close.
+    void goBack() override;
 
 private:
-    platform::Platform &platform_;
-    TableLink &table_;
+    void openAbout();
+    void openBrowser();
+
+    platform::Dialogs &dialogs_;
+    platform::SystemInfo &systemInfo_;
     std::unique_ptr<frmCredits> credits_;
     std::unique_ptr<frmInstruct> instructions_;
     std::unique_ptr<frmBacks> backs_;

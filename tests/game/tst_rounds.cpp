@@ -1,208 +1,193 @@
-// Whole rounds and games on a fake clock: the round clock, the three bonuses,
-// the bonus round, game over, and input during counts.
+// The round clock, the bonuses counted step by step, the rounds of a game and
+// its end.
 
-#include "TableFixture.h"
+#include "Game.h"
 
-#include <QtTest>
-
-using namespace game;
+using game::Phase;
 
 namespace {
 
-struct Step {
-    double seconds;
-    QString title, amount;
-    int bar;
+// What the banner shows, one entry per change, with the pause that followed.
+struct Recorder {
+    QStringList banners;
+    QList<int> elevens, seconds;
+    Recorder(game::Table &table)
+    {
+        QObject::connect(&table, &game::Table::bannerChanged, [this](const game::Banner &b) {
+            banners.append(b.title + "|" + (b.amount ? QString::number(*b.amount) : QString()));
+        });
+        QObject::connect(&table, &game::Table::elevensChanged, [this](int n) { elevens.append(n); });
+        QObject::connect(&table, &game::Table::secondsLeftChanged,
+                         [this](int s) { seconds.append(s); });
+    }
 };
+
+// Takes the whole pyramid of a clearable deal, pair by pair.
+void clearPyramid(Game &g)
+{
+    for (const auto &pair : deck::ClearingPairs)
+        g.click({pair.first, pair.second});
+}
+
+// Plays a round dealt from a clearable deck: `turns` Turns, `ticks` clock
+// ticks, then the whole pyramid; every count then runs out, and the next
+// round, if any, is dealt clearable again.
+void clearedRound(Game &g, int turns, int ticks)
+{
+    for (int i = 0; i < turns; ++i)
+        g.table.clickPlace(game::DeckPlace);
+    for (int i = 0; i < ticks; ++i)
+        g.table.tick();
+    clearPyramid(g);
+    g.random.stackDeck(deck::clearable());
+    g.pacer.drain();
+}
 
 } // namespace
 
-class RoundsTest : public QObject {
+class Rounds : public QObject {
     Q_OBJECT
-
-    // Starts round 1 through Deal, with the banner pause.
-    static void start(Table &table) { table.t.clickDeal(); }
-
 private slots:
-    void timeRunsOutOnTheNinetyFirstTick()
+    void roundLastsNinetyOneTicks()
     {
-        Table table;
-        start(table);
-        for (int n = 1; n <= 90; ++n)
-            table.t.tick();
-        QCOMPARE(table.t.ProgressBar1, 0);
-        QVERIFY(table.platform.messages.isEmpty());
-        QCOMPARE(table.t.Round, std::int16_t(1));
-        table.t.tick();
-        QCOMPARE(table.platform.messages.size(), 1);
-        QCOMPARE(table.platform.messages[0].text, QString("time is up!!!"));
-        QCOMPARE(table.platform.messages[0].title, QString("quintrel"));
-        QCOMPARE(table.t.Round, std::int16_t(2));   // round 2 was dealt
-        QCOMPARE(table.text(lblBonusTxt), QString("ROUND 2"));
-        QCOMPARE(table.t.ProgressBar1, 90);
-    }
-
-    void timeLeftIsCountedOutInSteps()
-    {
-        Table table;
-        start(table);
-        for (int n = 1; n <= 53; ++n)
-            table.t.tick();
-        QCOMPARE(table.t.TimeLeft, std::int16_t(37));
-        QList<Step> steps;
-        table.platform.onPause = [&](double s) {
-            steps.append({s, table.text(lblBonusTxt), table.text(lblBonusScore), table.t.ProgressBar1});
-        };
-        table.t.clickTake();
-        // ELEVENS BONUS with no elevens pauses nothing; then 37 steps; then the banner.
-        QCOMPARE(steps.size(), 38);
-        for (int i = 0; i < 37; ++i) {
-            QCOMPARE(steps[i].seconds, 0.15);
-            QCOMPARE(steps[i].title, QString("TIME LEFT BONUS"));
-            QCOMPARE(steps[i].amount, QString::number(100 * (i + 1)));
-            QCOMPARE(steps[i].bar, 36 - i);
+        Game g;
+        g.deal();
+        Recorder r(g.table);
+        int timeUps = 0;
+        connect(&g.table, &game::Table::timeUp, [&] { ++timeUps; });
+        for (int t = 1; t <= 90; ++t) {
+            g.table.tick();
+            QCOMPARE(r.seconds.last(), 90 - t);
         }
-        QCOMPARE(steps[37].title, QString("ROUND 2"));
-        QCOMPARE(table.t.Score, 3700);
-        QCOMPARE(table.text(lblScoreTot), QString("3700"));
+        QCOMPARE(timeUps, 0);
+        g.table.tick();
+        QCOMPARE(timeUps, 1);
+        QCOMPARE(g.table.phase(), Phase::TimeUp);
+        // Nothing moves until the player has seen it.
+        g.table.tick();
+        g.table.takeScore();
+        g.table.clickPlace(7);
+        QCOMPARE(timeUps, 1);
+        QVERIFY(!g.pacer.pending());
+        g.table.acknowledgeTimeUp();
+        // No elevens and no time left: both bonuses pass at once, on to round 2.
+        QCOMPARE(g.table.phase(), Phase::Announcing);
+        QCOMPARE(g.table.banner().title, QString("ROUND 2"));
     }
 
-    void elevensAreCountedDown()
+    void bonusesCountStepByStep()
     {
-        Table table;
-        start(table);
-        table.t.Elevens = 3;
-        table.t.labels[lblEleven].text = "3";
-        QStringList shown;
-        table.platform.onPause = [&](double) { shown << table.text(lblEleven); };
-        for (int n = 1; n <= 90; ++n)
-            table.t.tick();
-        table.t.clickTake();
-        QCOMPARE(shown.mid(0, 3), (QStringList{"2", "1", "0"}));
-        QCOMPARE(table.t.Score, 3000);
+        Game g;
+        g.deal(deck::clearable());
+        g.click({7, 20, 21, 16});
+        for (int t = 0; t < 53; ++t)
+            g.table.tick();
+        const int before = g.table.score();
+        Recorder r(g.table);
+        g.random.stackDeck(deck::clearable());   // for round 2
+        g.table.takeScore();
+        QList<int> pauses;
+        while (g.pacer.pending() && g.table.phase() == Phase::Counting)
+            pauses.append(g.pacer.fire());
+
+        QStringList expected = {"ELEVENS BONUS|", "ELEVENS BONUS|1000", "ELEVENS BONUS|2000",
+                                "TIME LEFT BONUS|"};
+        for (int s = 1; s <= 37; ++s)
+            expected.append("TIME LEFT BONUS|" + QString::number(100 * s));
+        expected += QStringList{"|", "ROUND 2|"};
+        QCOMPARE(r.banners, expected);
+        QCOMPARE(pauses, QList<int>(2 + 37, 150));   // about 5.9 s of counting
+        QCOMPARE(r.elevens.mid(0, 2), (QList<int>{1, 0}));
+        QCOMPARE(r.seconds.first(), 36);            // the bar drains...
+        QCOMPARE(r.seconds.at(36), 0);              // ...to empty
+        QCOMPARE(g.table.score(), before + 2000 + 3700);
+        // Round 2 starts afresh but keeps the score.
+        QCOMPARE(g.table.elevens(), 0);
+        QCOMPARE(g.pacer.fire(), 1500);
+        QCOMPARE(g.table.round(), 2);
+        g.click({7, 20});
+        QCOMPARE(g.table.elevens(), 1);
     }
 
-    void theBonusRoundNeedsNinetyThousand_data()
+    void clearedTablePaysForTheDeck_data()
     {
-        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<int>("cardsPaid");
+        QTest::newRow("no turn") << 0 << 30;
+        QTest::newRow("five turns") << 5 << 25;
+        QTest::newRow("deck run out") << 30 << 1;   // the last card counts
+    }
+    void clearedTablePaysForTheDeck()
+    {
+        QFETCH(int, turns);
+        QFETCH(int, cardsPaid);
+        Game g;
+        g.deal(deck::clearable());
+        for (int i = 0; i < turns; ++i)
+            g.table.clickPlace(game::DeckPlace);
+        Recorder r(g.table);
+        g.cardsLeft.clear();
+        clearPyramid(g);
+        // The pyramid's rows: 700, 4 x 600, 5 x 500, 6 x 400, 4 x 300, 2 x 200.
+        const int pyramid = 700 + 2400 + 2500 + 2400 + 1200 + 400;
+        QCOMPARE(g.table.phase(), Phase::Counting);
+        QCOMPARE(r.banners.last(), QString("CLEAR SCREEN|10000"));
+        QCOMPARE(g.table.score(), pyramid + 10000);
+        QCOMPARE(g.runningTotals.last(), QString());   // no "0" over the bonuses
+        // The first step comes with the caption, each further one after 0.15 s.
+        QCOMPARE(g.pacer.fire(), 1500);
+        QCOMPARE(r.banners.mid(r.banners.size() - 2),
+                 (QStringList{"CARDS LEFT|", "CARDS LEFT|1000"}));
+        for (int i = 1; i <= cardsPaid; ++i) {
+            QCOMPARE(g.cardsLeft.last(), QString::number(cardsPaid - i));
+            QCOMPARE(g.pacer.fire(), 150);
+        }
+        g.pacer.drain();
+        QCOMPARE(g.table.score(), pyramid + 10000 + 1000 * cardsPaid + 11 * 1000 + 90 * 100);
+        // The next deal shows a full deck again.
+        QCOMPARE(g.cardsLeft.last(), QString("30"));
+    }
+
+    void bonusRoundFromNinetyThousand_data()
+    {
+        QTest::addColumn<int>("ticksInRound2");
         QTest::addColumn<bool>("thirdRound");
-        QTest::newRow("89999") << 89999 << false;
-        QTest::newRow("90000") << 90000 << true;
+        // Each cleared round pays 69600 less 1000 a Turn and 100 a tick; two
+        // rounds of 20 Turns, with 46 + 46 ticks, make exactly 90000.
+        QTest::newRow("90000") << 46 << true;
+        QTest::newRow("89900") << 47 << false;
     }
-
-    void theBonusRoundNeedsNinetyThousand()
+    void bonusRoundFromNinetyThousand()
     {
-        QFETCH(int, score);
+        QFETCH(int, ticksInRound2);
         QFETCH(bool, thirdRound);
-        Table table;
-        table.view.raiseTo = -1;
-        start(table);
-        for (int round = 1; round <= 2; ++round) {
-            for (int n = 1; n <= 90; ++n)
-                table.t.tick();
-            if (round == 2)
-                table.t.Score = score;
-            table.t.clickTake();
+        Game g;
+        int finalScore = -1;
+        connect(&g.table, &game::Table::gameOver, [&](int score) { finalScore = score; });
+        g.deal(deck::clearable());
+        clearedRound(g, 20, 46);
+        clearedRound(g, 20, ticksInRound2);
+        QCOMPARE(g.table.score(), thirdRound ? 90000 : 89900);
+        if (thirdRound) {
+            QCOMPARE(g.table.round(), 3);
+            QCOMPARE(g.table.phase(), Phase::Playing);
+            QCOMPARE(finalScore, -1);
+            // After round 3 the game always ends.
+            clearedRound(g, 0, 0);
         }
-        QCOMPARE(table.view.offered.isEmpty(), thirdRound);
-        if (!thirdRound) {
-            QCOMPARE(table.view.offered, QList<std::int32_t>{score});
-            QCOMPARE(table.text(lblBonusTxt), QString("GAME OVER"));
-            QCOMPARE(table.t.Round, std::int16_t(1));
-            return;
-        }
-        QCOMPARE(table.t.Round, std::int16_t(3));
-        QCOMPARE(table.text(lblBonusTxt), QString("ROUND 3"));
-        QCOMPARE(table.t.Score, score);   // carried into the bonus round
-        for (int n = 1; n <= 90; ++n)
-            table.t.tick();
-        table.t.clickTake();
-        QCOMPARE(table.view.offered, QList<std::int32_t>{score});
-    }
+        QCOMPARE(g.table.phase(), Phase::Over);
+        QCOMPARE(g.table.banner().title, QString("GAME OVER"));
+        QCOMPARE(finalScore, g.table.score());
 
-    void clearingBeforeTheFirstTurnPaysForThirtyCards()
-    {
-        Table table;
-        table.deal({});
-        table.t.imgSpot[20].Tag = QString::number(spade(5));
-        table.t.imgSpot[21].Tag = QString::number(spade(6));
-        table.empty({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-        QStringList steps;
-        table.platform.onPause = [&](double s) {
-            steps << QString("%1 %2 %3").arg(s).arg(table.text(lblBonusTxt), table.text(lblBonusScore));
-        };
-        table.t.clickPlace(20);
-        table.t.clickPlace(21);
-        QCOMPARE(steps.first(), QString("1.5 CLEAR SCREEN 10000"));
-        QCOMPARE(steps[1], QString("0.15 CARDS LEFT 1000"));
-        QCOMPARE(steps[30], QString("0.15 CARDS LEFT 30000"));
-        QCOMPARE(steps[31], QString("0.15 ELEVENS BONUS 1000"));
-        QCOMPARE(steps[32], QString("0.15 TIME LEFT BONUS 100"));
-        // 200 + 200 for the two cards, 10000 + 30 x 1000, one eleven, 90 seconds.
-        QCOMPARE(table.t.Score, 400 + 10000 + 30000 + 1000 + 9000);
-        QCOMPARE(table.t.Round, std::int16_t(2));
-        QCOMPARE(table.text(lblRunTot), QString("0"));
-    }
-
-    void clearingAfterTheDeckRanOutPaysForOneCard()
-    {
-        Table table;
-        table.deal({});
-        for (int n = 1; n <= 30; ++n)
-            table.t.clickPlace(DeckPlace);
-        table.t.imgSpot[20].Tag = QString::number(spade(5));
-        table.t.imgSpot[21].Tag = QString::number(spade(6));
-        table.empty({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-        table.t.Elevens = 0;
-        table.t.TimeLeft = 0;
-        table.t.clickPlace(20);
-        table.t.clickPlace(21);
-        QCOMPARE(table.t.Score, 400 + 10000 + 1000 + 1000);
-    }
-
-    void inputDuringCountsAndAfterGameOverIsIgnored()
-    {
-        Table table;
-        start(table);
-        table.t.TimeLeft = 5;
-        int clicks = 0;
-        table.platform.onPause = [&](double) {
-            for (int p : {20, 21, 7, DeckPlace, DrawnPlace}) {
-                table.t.clickPlace(p);
-                ++clicks;
-            }
-            table.t.clickTake();
-            table.t.clickDeal();
-            table.t.tick();
-        };
-        table.t.clickTake();   // round 1 ends, round 2 is dealt
-        QVERIFY(clicks > 0);
-        QCOMPARE(table.t.Round, std::int16_t(2));
-        QCOMPARE(table.t.Score, 500);
-        QCOMPARE(table.text(lblCardsLeft), QString("30"));
-        QCOMPARE(table.t.TimeLeft, std::int16_t(90));
-        for (bool s : table.t.Selected)
-            QVERIFY(!s);
-        table.platform.onPause = {};
-        table.t.clickTake();   // game over
-        QCOMPARE(table.text(lblBonusTxt), QString("GAME OVER"));
-        QVERIFY(table.t.buttonVisible[cmdDeal] && table.t.buttonVisible[cmdMenu]);
-        const std::int32_t final = table.t.Score;
-        table.t.clickPlace(20);
-        table.t.clickPlace(DeckPlace);
-        QVERIFY(!table.t.Selected[20]);
-        QCOMPARE(table.text(lblCardsLeft), QString("30"));
-        QCOMPARE(table.t.Score, final);
-        // The next Deal starts a new game at round 1 with score 0.
-        table.t.highscore = 1234;
-        table.t.clickDeal();
-        QCOMPARE(table.t.Round, std::int16_t(1));
-        QCOMPARE(table.text(lblScoreTot), QString("0"));
-        QCOMPARE(table.t.highscore, 1234);
-        table.t.clickPlace(20);
-        QVERIFY(table.t.Selected[20]);
+        // The last table lies there, taking no clicks; Deal starts a new game.
+        const auto drawn = g.table.place(game::DrawnPlace);
+        g.table.clickPlace(game::DeckPlace);
+        QCOMPARE(g.table.place(game::DrawnPlace), drawn);
+        g.deal();
+        QCOMPARE(g.table.round(), 1);
+        QCOMPARE(g.table.score(), 0);
     }
 };
 
-QTEST_GUILESS_MAIN(RoundsTest)
+QTEST_GUILESS_MAIN(Rounds)
 #include "tst_rounds.moc"

@@ -1,346 +1,150 @@
-// The table's rules without a window: shuffle, values, the deal, cover rules,
-// elevens, the Turn with its drawn-card stack.
+// The rules of one round: the deck, the deal, elevens and the drawn card.
 
-#include "TableFixture.h"
+#include "Game.h"
+#include "support/TablePlayer.h"
 
-#include <QtTest>
+#include <QThread>
+#include <set>
 
-using namespace game;
+using game::PlaceState;
 
-class RulesTest : public QObject {
+class Rules : public QObject {
     Q_OBJECT
-
 private slots:
-    void shuffleIsAnEvenPermutation()
+    void deckAndCardValues()
     {
-        FakePlatform platform(7);
-        Shuffle s;
-        std::array<int, 53> firstCard{};
-        const int shuffles = 5200;
-        for (int n = 0; n < shuffles; ++n) {
-            s.ShuffleDeck(platform);
-            std::array<bool, 53> seen{};
-            for (int p = 1; p <= 52; ++p) {
-                const int c = s.Deck[std::size_t(p)];
-                QVERIFY(c >= 1 && c <= 52);
-                QVERIFY2(!seen[std::size_t(c)], "a card twice in one deck");
-                seen[std::size_t(c)] = true;
-            }
-            QCOMPARE(int(s.DeckSum), 1378);
-            ++firstCard[std::size_t(s.Deck[1])];
+        // Every Jack, Queen and King is an Ace and counts 1.
+        for (int n : {10, 23, 36, 49})
+            QCOMPARE(game::Card{n}.value(), 10);
+        for (int n : {1, 11, 12, 13, 14, 24, 25, 26, 27, 37, 38, 39, 40, 50, 51, 52})
+            QCOMPARE(game::Card{n}.value(), 1);
+        QCOMPARE(game::Card{45}.value(), 6);
+
+        // A deal lays 22 cards and the deck turns the other 30: all 52, once each.
+        Game g;
+        g.deal();
+        std::set<int> cards;
+        for (int p = 0; p < game::TablePlaces; ++p)
+            cards.insert(g.card(p));
+        for (int turn = 0; turn < 30; ++turn) {
+            g.table.clickPlace(game::DeckPlace);
+            cards.insert(g.card(game::DrawnPlace));
         }
-        // Every card leads the deck about 100 times in 5200 shuffles.
-        for (int c = 1; c <= 52; ++c)
-            QVERIFY2(firstCard[std::size_t(c)] > 50 && firstCard[std::size_t(c)] < 160,
-                     qPrintable(QString("card %1 first %2 times").arg(c).arg(firstCard[std::size_t(c)])));
+        QCOMPARE(int(cards.size()), 52);
+        QCOMPARE(*cards.begin(), 1);
+        QCOMPARE(*cards.rbegin(), 52);
+        QCOMPARE(g.table.place(game::DeckPlace).shows, PlaceState::Shows::Nothing);
+        QCOMPARE(g.cardsLeft.last(), QString("0"));
+
+        // Seeded once per start, not per round.
+        g.table.takeScore();
+        g.pacer.drain();
+        QCOMPARE(g.random.seeds, 1);
+
+        // Two starts a moment apart deal differently.
+        platform::ClockSeededRandom first, second;
+        first.seed();
+        QThread::msleep(3);
+        second.seed();
+        QVERIFY(first.next() != second.next() || first.next() != second.next());
     }
 
-    void gameValues()
+    void dealLaysThePyramid()
     {
-        for (int c : {10, 23, 36, 49})
-            QCOMPARE(GameTable::gameValue(c), 10);
-        for (int c : {1, 11, 12, 13, 14, 24, 25, 26, 27, 37, 38, 39, 40, 50, 51, 52})
-            QCOMPARE(GameTable::gameValue(c), 1);
-        int sum = 0;
-        for (int c = 1; c <= 52; ++c)
-            sum += GameTable::gameValue(c);
-        QCOMPARE(sum, 232);
+        Game g;
+        g.random.stackDeck({});
+        g.table.deal();
+        QCOMPARE(g.table.phase(), game::Phase::Announcing);
+        QCOMPARE(g.table.banner().title, QString("ROUND 1"));
+        for (int p = 0; p < game::TablePlaces; ++p)
+            QCOMPARE(g.card(p), p + 1);
+        // Only the cards nothing lies on, and the deck, can be taken.
+        for (int p = 0; p < game::PlaceCount; ++p)
+            QCOMPARE(g.table.place(p).open, p == 7 || p == 20 || p == 21 || p == 23);
+        QCOMPARE(g.table.place(game::DrawnPlace).shows, PlaceState::Shows::Nothing);
+        QCOMPARE(g.cardsLeft, QList<QString>{"30"});
+        QCOMPARE(g.runningTotals.last(), QString());
+        // The banner refuses clicks until it is over.
+        g.table.clickPlace(7);
+        g.table.clickPlace(game::DeckPlace);
+        QVERIFY(!g.table.place(7).selected);
+        QCOMPARE(g.pacer.fire(), 1500);
+        QCOMPARE(g.table.banner(), game::Banner{});
+        g.table.clickPlace(game::DeckPlace);
+        QCOMPARE(g.card(game::DrawnPlace), 23);
+        QCOMPARE(g.cardsLeft.last(), QString("29"));
     }
 
-    void startShowsBacksAndTakesNoClicks()
+    void elevensAreRemovedAndScoredByRow()
     {
-        Table table;
-        QCOMPARE(table.text(lblHighScore), QString("0"));
-        QCOMPARE(table.text(lblScoreTot), QString());
-        QCOMPARE(table.text(lblRunTot), QString());
-        QVERIFY(!table.t.buttonVisible[cmdTake]);
-        QVERIFY(!table.t.Timer1Enabled);
-        for (int p = 0; p < PlaceCount; ++p) {
-            QCOMPARE(table.t.imgSpot[std::size_t(p)].picture, (Picture{Picture::Back, 0}));
-            table.t.clickPlace(p);
-        }
-        QCOMPARE(table.t.RunTotal, std::int16_t(0));
-        QVERIFY(table.platform.files.contains("hiscores.dat"));
-        QVERIFY(table.platform.files.contains("cardbacks.dat"));
-        QVERIFY(!table.platform.files.contains("names.dat"));
+        Game g;
+        // An 8 on place 7, a 7 and a 4 on 20 and 21, an Ace and a 10 on 16 and 17.
+        g.dealWith({{7, 8}, {20, 7}, {21, 4}, {16, 1}, {17, 10}});
+        g.click({7, 20});
+        QCOMPARE(g.runningTotals.last(), QString("15"));   // above 11: waits
+        QVERIFY(g.shows(7) && g.shows(20));
+        g.click({7});
+        QCOMPARE(g.runningTotals.last(), QString("7"));
+        QVERIFY(!g.table.place(7).selected);
+        g.click({21});
+        QVERIFY(!g.shows(20) && !g.shows(21));
+        QCOMPARE(g.table.score(), 200 + 200);
+        QCOMPARE(g.table.elevens(), 1);
+        QCOMPARE(g.runningTotals.last(), QString("0"));
+        // The row above opens; an Ace and a 10 make an eleven, from row 5.
+        QVERIFY(g.table.place(16).open && g.table.place(17).open);
+        g.click({16, 17});
+        QCOMPARE(g.table.score(), 400 + 300 + 300);
+        QCOMPARE(g.table.elevens(), 2);
     }
 
-    void storedBackOutsideTheTenShowsBackZero()
+    void drawnCardComesBackAndFillsGaps()
     {
-        for (QByteArray stored : {QByteArray("\x07\x00", 2), QByteArray("\x0c\x00", 2),
-                                  QByteArray("\xff\xff", 2)}) {
-            FakePlatform platform;
-            platform.files["cardbacks.dat"] = stored;
-            GameTable t(platform);
-            t.Form_Load();
-            const int expected = stored[0] == 7 ? 7 : 0;
-            for (const Place &p : t.imgSpot)
-                QCOMPARE(p.picture, (Picture{Picture::Back, expected}));
-        }
+        Game g;
+        // Place 7 holds a 9; deck positions 23 and 24 hold an 8 and a 2.
+        g.dealWith({{7, 9}, {22, 8}, {23, 2}});
+        g.table.clickPlace(game::DeckPlace);
+        QCOMPARE(g.card(game::DrawnPlace), 8);
+        g.table.clickPlace(game::DeckPlace);   // table full: the 8 is covered by the 2
+        QCOMPARE(g.card(game::DrawnPlace), 2);
+        QCOMPARE(g.cardsLeft.last(), QString("28"));
+
+        g.click({7, game::DrawnPlace});
+        QCOMPARE(g.table.score(), 500 + 100);
+        QCOMPARE(g.card(game::DrawnPlace), 8);   // the covered card is back
+
+        // With a gap in the pyramid the drawn card fills the lowest one, and
+        // no card is turned.
+        g.table.clickPlace(game::DeckPlace);
+        QCOMPARE(g.card(7), 8);
+        QVERIFY(!g.shows(game::DrawnPlace));
+        QCOMPARE(g.cardsLeft.last(), QString("28"));
+        QVERIFY(g.table.place(7).open);
+
+        // A Turn lets go of a selected drawn card.
+        g.table.clickPlace(game::DeckPlace);
+        g.click({game::DrawnPlace});
+        const int value = game::Card{g.card(game::DrawnPlace)}.value();
+        QCOMPARE(g.runningTotals.last(), QString::number(value));
+        g.table.clickPlace(game::DeckPlace);
+        QCOMPARE(g.runningTotals.last(), QString("0"));
     }
 
-    void unreadableFilesAreToldOnceAndPlayGoesOn()
+    void selectionShowsOnlyInPlay()
     {
-        FakePlatform platform;
-        platform.failing["hiscores.dat"] = "Permission denied";
-        platform.failing["cardbacks.dat"] = "Is a directory";
-        GameTable t(platform);
-        t.Form_Load();
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages[0].text.contains("hiscores.dat"));
-        QVERIFY(platform.messages[0].text.contains("Is a directory"));
-        QCOMPARE(t.highscore, 0);
-        QCOMPARE(t.imgSpot[0].picture, (Picture{Picture::Back, 0}));
-        t.clickDeal();
-        QVERIFY(t.buttonVisible[cmdTake]);
-    }
-
-    void dealLaysTheTableAndShowsTheBanner()
-    {
-        Table table;
-        QStringList banner;
-        table.platform.onPause = [&](double seconds) {
-            banner << QString("%1 %2 %3").arg(seconds).arg(table.text(lblBonusTxt))
-                          .arg(table.t.label(lblBonusTxt).visible);
-            table.t.clickPlace(20);   // ignored while the banner shows
-        };
-        table.t.clickDeal();
-        QCOMPARE(banner, QStringList{"1.5 ROUND 1 1"});
-        QVERIFY(!table.t.Selected[20]);
-        QVERIFY(!table.t.label(lblBonusTxt).visible);
-        for (ButtonId b : {cmdDeal, cmdExit, cmdScores, cmdMenu})
-            QVERIFY(!table.t.buttonVisible[b]);
-        QVERIFY(table.t.buttonVisible[cmdTake]);
-        QVERIFY(table.t.Timer1Enabled);
-        QCOMPARE(table.text(lblScoreTot), QString("0"));
-        QCOMPARE(table.text(lblCardsLeft), QString("30"));
-        for (int p = 0; p <= 21; ++p) {
-            QCOMPARE(table.card(p), int(table.t.deck.Deck[std::size_t(p + 1)]));
-            QCOMPARE(table.open(p), p == 7 || p == 20 || p == 21);
-        }
-        QVERIFY(!table.shows(DrawnPlace));
-        QVERIFY(table.open(DeckPlace));
-        table.t.clickPlace(DeckPlace);
-        QCOMPARE(table.card(DrawnPlace), int(table.t.deck.Deck[23]));
-        QCOMPARE(table.text(lblCardsLeft), QString("29"));
-    }
-
-    void coverRulesFollowTheTable()
-    {
-        Table table;
-        table.deal({});
-        table.empty({20});
-        QVERIFY(table.open(16) && table.open(17));
-        QVERIFY(!table.open(10) && !table.open(11));
-        table.empty({16});
-        QVERIFY(table.open(10));
-        QVERIFY2(!table.open(11), "11 is still under 17");
-        // A drawn card placed on 16 covers 10 again and is open itself.
-        table.t.clickPlace(DeckPlace);
-        const int drawn = table.card(DrawnPlace);
-        table.t.clickPlace(DeckPlace);
-        QCOMPARE(table.card(16), drawn);
-        QVERIFY(table.open(16));
-        QVERIFY(!table.open(10));
-        QVERIFY(!table.shows(DrawnPlace));
-        QCOMPARE(table.text(lblCardsLeft), QString("29"));
-        QCOMPARE(table.t.DeckPos, std::int16_t(24));
-        // Place 7 lies under nothing; the last rows open as theirs empty.
-        table.empty({17, 18, 19, 21, 10, 11, 12, 13, 14, 15});
-        for (int p : {5, 6, 7, 8, 9, 16})
-            QVERIFY(table.open(p));
-        QVERIFY(!table.open(1) && !table.open(0));
-    }
-
-    void elevensRemoveAndScoreByPlace()
-    {
-        Table table;
-        // place 20 <- deck position 21, place 21 <- 22, place 7 <- 8
-        table.deal({spade(2), spade(3), spade(4), spade(5), spade(6), spade(7), spade(8),
-                    heart(5), spade(9), spade(10), heart(2), heart(3), heart(4), heart(6),
-                    heart(7), heart(8), heart(9), heart(10), club(2), club(3), heart(6) + 13,
-                    club(4)});
-        // 5 on place 7 and 6 on place 20, in that order.
-        table.t.clickPlace(7);
-        QCOMPARE(table.text(lblRunTot), QString("5"));
-        QCOMPARE(table.view.marks.last().red, true);
-        table.t.clickPlace(20);
-        QVERIFY(!table.shows(7) && !table.shows(20));
-        QCOMPARE(table.text(lblRunTot), QString("0"));
-        QCOMPARE(table.text(lblEleven), QString("1"));
-        QCOMPARE(table.t.Score, 500 + 200);
-        QCOMPARE(table.text(lblScoreTot), QString("700"));
-        QVERIFY(table.open(16) && table.open(17));
-    }
-
-    void aTotalAboveElevenWaits()
-    {
-        Table table;
-        Table &tb = table;
-        tb.deal({});
-        // Put chosen cards on open places: 8 on 20, 7 on 21, 4 on 7.
-        auto put = [&](int place, int card) { tb.t.imgSpot[std::size_t(place)].Tag = QString::number(card); };
-        put(20, spade(8));
-        put(21, heart(7));
-        put(7, club(4));
-        tb.t.clickPlace(20);
-        tb.t.clickPlace(21);
-        QCOMPARE(tb.text(lblRunTot), QString("15"));
-        QVERIFY(tb.shows(20) && tb.shows(21));
-        tb.t.clickPlace(20);   // unselect the 8
-        QCOMPARE(tb.text(lblRunTot), QString("7"));
-        QCOMPARE(tb.view.marks.last().red, false);
-        tb.t.clickPlace(7);
-        QVERIFY(!tb.shows(21) && !tb.shows(7));
-        QVERIFY(tb.shows(20));
-        QCOMPARE(tb.t.RunTotal, std::int16_t(0));
-    }
-
-    void elevenAcesMakeAnEleven()
-    {
-        Table table;
-        table.deal({1, 11, 12, 13, 14, 24, 25, 26, 27, 37, 38});
-        for (int p = 0; p < 10; ++p)
-            table.t.imgSpot_Click(p);
-        QCOMPARE(table.t.RunTotal, std::int16_t(10));
-        table.t.imgSpot_Click(10);
-        for (int p = 0; p <= 10; ++p)
-            QVERIFY(!table.shows(p));
-        QCOMPARE(table.t.Score, 700 + 4 * 600 + 5 * 500 + 400);
-    }
-
-    void turnPushesAndRestoresDrawnCards()
-    {
-        Table table;
-        table.deal({});
-        auto at = [&](int pos) { return int(table.t.deck.Deck[std::size_t(pos)]); };
-        table.t.clickPlace(DeckPlace);   // shows 23
-        table.t.clickPlace(DeckPlace);   // pushes 23, shows 24
-        table.t.clickPlace(DeckPlace);   // pushes 24, shows 25
-        QCOMPARE(table.card(DrawnPlace), at(25));
-        QCOMPARE(table.t.DrawnTop, std::int16_t(3));
-        // Using the drawn card brings back the one it covered, then the next.
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[7].Tag = QString::number(heart(1));
-        table.t.clickPlace(DrawnPlace);
-        table.t.clickPlace(7);
-        QCOMPARE(table.t.Score, 100 + 500);
-        QVERIFY(table.shows(DrawnPlace));
-        QCOMPARE(table.card(DrawnPlace), at(24));
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[20].Tag = QString::number(heart(1));
-        table.t.clickPlace(20);
-        table.t.clickPlace(DrawnPlace);
-        QCOMPARE(table.card(DrawnPlace), at(23));
-        QCOMPARE(table.t.DrawnTop, std::int16_t(1));
-    }
-
-    void turnUnselectsTheTableFirst()
-    {
-        Table table;
-        table.deal({});
-        table.t.imgSpot[20].Tag = QString::number(spade(2));
-        table.t.imgSpot[21].Tag = QString::number(spade(3));
-        table.t.clickPlace(20);
-        table.t.clickPlace(21);
-        table.t.clickPlace(DeckPlace);   // shows the first card
-        QVERIFY(table.t.Selected[20]);   // nothing to place yet: selections stay
-        table.t.clickPlace(DeckPlace);   // covers it: the table is unselected
-        QVERIFY(!table.t.Selected[20] && !table.t.Selected[21]);
-        QCOMPARE(table.t.RunTotal, std::int16_t(0));
-        QCOMPARE(table.text(lblRunTot), QString("0"));
-    }
-
-    void theDeckRunsOut()
-    {
-        Table table;
-        table.deal({});
-        for (int n = 1; n <= 30; ++n)
-            table.t.clickPlace(DeckPlace);
-        QCOMPARE(table.text(lblCardsLeft), QString("0"));
-        QVERIFY(!table.shows(DeckPlace));
-        QCOMPARE(table.t.DeckPos, std::int16_t(52));
-        QCOMPARE(table.card(DrawnPlace), int(table.t.deck.Deck[52]));
-        QCOMPARE(table.t.DrawnTop, std::int16_t(30));   // 29 covered cards
-        table.t.clickPlace(DeckPlace);                  // the hidden deck takes no click
-        QCOMPARE(table.t.DrawnTop, std::int16_t(30));
-    }
-
-    // The drawn card leaves with an empty stack; a later eleven elsewhere must
-    // not lay an old card over the drawn card showing by then.
-    void aRestoreNeverCoversADrawnCard()
-    {
-        Table table;
-        table.deal({});
-        table.t.clickPlace(DeckPlace);   // A on the drawn place, stack empty
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[7].Tag = QString::number(heart(1));
-        table.t.clickPlace(DrawnPlace);
-        table.t.clickPlace(7);           // A used; nothing to bring back
-        QVERIFY(!table.shows(DrawnPlace));
-        table.t.clickPlace(DeckPlace);   // B shows
-        table.t.clickPlace(DeckPlace);   // B fills the empty place 7
-        QVERIFY(table.shows(7));
-        table.t.clickPlace(DeckPlace);   // C shows
-        table.t.clickPlace(DeckPlace);   // C pushed, D shows
-        const int d = table.card(DrawnPlace);
-        table.t.imgSpot[20].Tag = QString::number(spade(5));
-        table.t.imgSpot[21].Tag = QString::number(spade(6));
-        table.t.clickPlace(20);
-        table.t.clickPlace(21);          // an eleven without the drawn card
-        QCOMPARE(table.card(DrawnPlace), d);
-        QVERIFY(table.shows(DrawnPlace));
-        QCOMPARE(table.t.DrawnTop, std::int16_t(2));   // C still waits on the stack
-    }
-
-    // After a restore, the card pushed is the one showing, not the last turned.
-    void thePushRecordsTheCardShowing()
-    {
-        Table table;
-        table.deal({});
-        auto at = [&](int pos) { return int(table.t.deck.Deck[std::size_t(pos)]); };
-        table.t.clickPlace(DeckPlace);   // 23
-        table.t.clickPlace(DeckPlace);   // 23 pushed, 24 shows
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[7].Tag = QString::number(heart(1));
-        table.t.clickPlace(DrawnPlace);
-        table.t.clickPlace(7);           // 24 used, 23 back
-        QCOMPARE(table.card(DrawnPlace), at(23));
-        table.t.clickPlace(DeckPlace);   // 23 fills the empty place 7, nothing turned
-        QCOMPARE(table.card(7), at(23));
-        table.t.clickPlace(DeckPlace);   // 25 shows
-        table.t.clickPlace(DeckPlace);   // 25 pushed, 26 shows
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[20].Tag = QString::number(heart(1));
-        table.t.clickPlace(20);
-        table.t.clickPlace(DrawnPlace);
-        QCOMPARE(table.card(DrawnPlace), at(25));
-        // With the table full again, the next Turn pushes the restored card.
-        table.t.imgSpot[20].Visible = true;
-        table.t.EnableOpenCards();
-        table.t.clickPlace(DeckPlace);   // 25 pushed, 27 shows
-        table.t.imgSpot[DrawnPlace].Tag = QString::number(spade(10));
-        table.t.imgSpot[21].Tag = QString::number(heart(1));
-        table.t.clickPlace(21);
-        table.t.clickPlace(DrawnPlace);
-        QCOMPARE(table.card(DrawnPlace), at(25));
-        QVERIFY(at(25) != at(26));
-    }
-
-    void aTurnNeverSwallowsTheNextClick()
-    {
-        Table table;
-        table.deal({});
-        table.t.clickPlace(DeckPlace);
-        table.t.clickPlace(DrawnPlace);   // select the drawn card
-        QVERIFY(table.t.Selected[DrawnPlace]);
-        table.t.clickPlace(DeckPlace);    // deselects it and covers it
-        QVERIFY(!table.t.Selected[DrawnPlace]);
-        QCOMPARE(table.t.RunTotal, std::int16_t(0));
-        table.t.clickPlace(20);
-        QVERIFY2(table.t.Selected[20], "the click after the Turn selects");
+        Game g;
+        g.deal();
+        g.click({7});
+        QVERIFY(g.table.place(7).selected);
+        g.click({7});
+        QVERIFY(!g.table.place(7).selected);
+        g.click({20});
+        g.table.takeScore();
+        QVERIFY(!g.table.place(20).selected);
+        g.pacer.drain();
+        QVERIFY(!g.table.place(20).selected);
     }
 };
 
-QTEST_GUILESS_MAIN(RulesTest)
+QTEST_GUILESS_MAIN(Rules)
 #include "tst_rules.moc"

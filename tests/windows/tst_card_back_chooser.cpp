@@ -1,24 +1,17 @@
-// The card back chooser over the real table window: what OK saves and shows,
-// what Cancel and Escape leave alone, and the outlines.
+// The card back chooser: which back OK tells, how it goes back, and the
+// outlines the player sees around the backs.
 
 #include "backs/frmBacks.h"
-#include "game/CardPlace.h"
-#include "game/frmQuintrel.h"
-#include "scores/DataFiles.h"
-#include "support/FakePlatform.h"
-#include "windows/frmMenu.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
-
-using game::Picture;
 
 namespace {
 
-void expectAllPlaces(frmQuintrel &table, int back)
+QWidget *back(frmBacks &w, int i)
 {
-    for (int p = 0; p < game::PlaceCount; ++p)
-        QCOMPARE(table.imgSpot[std::size_t(p)]->picture(), (Picture{Picture::Back, back}));
+    return w.findChild<QWidget *>(QStringLiteral("imgCardBack%1").arg(i));
 }
 
 } // namespace
@@ -27,119 +20,56 @@ class CardBackChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void okWithoutAClickSavesBackZero()
+    void okTellsTheBackClickedLastWhichIsOutlined()
     {
-        FakePlatform platform;
-        platform.files[scores::CardBacksFile] = QByteArray("\x05\x00\x07", 3);
-        frmQuintrel table(platform);
-        expectAllPlaces(table, 5);
-        table.menu().cmdBacks_Click();
-        frmBacks &backs = table.menu().backs();
-        QCOMPARE(backs.ChosenBack, 0);
-        QTest::mouseClick(backs.cmdOK, Qt::LeftButton);
-        // Written over the old value; the file is never shortened.
-        QCOMPARE(platform.files[scores::CardBacksFile], QByteArray("\x00\x00\x07", 3));
-        expectAllPlaces(table, 0);
-        QVERIFY(!backs.isVisible());
-        QVERIFY(table.menu().isVisible());
-    }
+        frmBacks w;
+        QSignalSpy chosen(&w, &frmBacks::backChosen);
+        QSignalSpy closed(&w, &frmBacks::closed);
+        auto *ok = w.findChild<QPushButton *>(QStringLiteral("cmdOK"));
 
-    void aCancelledChoiceIsKeptForTheNextOk()
-    {
-        FakePlatform platform;
-        frmQuintrel table(platform);
-        frmMenu &menu = table.menu();
-        menu.cmdBacks_Click();
-        frmBacks &backs = menu.backs();
-        QTest::mouseClick(backs.imgCardBack[3], Qt::LeftButton);
-        QTest::mouseClick(backs.cmdCancel, Qt::LeftButton);
-        QVERIFY(platform.files.value(scores::CardBacksFile).isEmpty());
-        expectAllPlaces(table, 0);
-        QVERIFY(menu.isVisible());
+        // Before any click the choice is back 0.
+        w.showWindow();
+        const QImage plain = w.grab().toImage();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
+        QVERIFY(!w.isVisible() && closed.size() == 1);
 
-        menu.cmdBacks_Click();
-        QTest::mouseClick(backs.cmdOK, Qt::LeftButton);
-        QCOMPARE(platform.files[scores::CardBacksFile], QByteArray("\x03\x00", 2));
-        expectAllPlaces(table, 3);
-    }
+        // Cancel, Escape and the desktop's close request each go back without
+        // a choice, yet the last click counts at the next OK.
+        const QList<std::function<void()>> goBacks = {
+            [&] { QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton); },
+            [&] { QTest::keyClick(&w, Qt::Key_Escape); },
+            [&] { w.close(); },
+        };
+        for (int n = 0; n < goBacks.size(); ++n) {
+            w.showWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::mouseClick(back(w, 3 + n), Qt::LeftButton);
+            closed.clear();
+            goBacks[n]();
+            QVERIFY(!w.isVisible() && chosen.isEmpty() && closed.size() == 1);
+        }
+        w.showWindow();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(chosen.takeFirst().at(0).toInt(), 5);
 
-    void escapeCancels()
-    {
-        FakePlatform platform;
-        frmQuintrel table(platform);
-        frmMenu &menu = table.menu();
-        menu.cmdBacks_Click();
-        frmBacks &backs = menu.backs();
-        QVERIFY(QTest::qWaitForWindowActive(&backs));
-        QTest::mouseClick(backs.imgCardBack[6], Qt::LeftButton);
-        QTest::keyClick(&backs, Qt::Key_Escape);
-        QVERIFY(!backs.isVisible());
-        QVERIFY(menu.isVisible());
-        QVERIFY(platform.files.value(scores::CardBacksFile).isEmpty());
-        expectAllPlaces(table, 0);
-        QCOMPARE(backs.ChosenBack, 6);
-    }
-
-    void okRepaintsEveryPlaceEvenMidGame()
-    {
-        FakePlatform platform;
-        frmQuintrel table(platform);
-        QTest::mouseClick(table.cmdDeal, Qt::LeftButton);
-        QCOMPARE(table.imgSpot[20]->picture().kind, Picture::Face);
-        frmBacks &backs = table.menu().backs();
-        backs.showWindow();
-        QTest::mouseClick(backs.imgCardBack[9], Qt::LeftButton);
-        QTest::mouseClick(backs.cmdOK, Qt::LeftButton);
-        expectAllPlaces(table, 9);
-        QCOMPARE(platform.files[scores::CardBacksFile], QByteArray("\x09\x00", 2));
-    }
-
-    void aFileThatCannotBeWrittenIsToldOnceAndTheBackStillShows()
-    {
-        FakePlatform platform;
-        frmQuintrel table(platform);
-        platform.failing[scores::CardBacksFile] = QStringLiteral("Permission denied");
-        frmBacks &backs = table.menu().backs();
-        backs.showWindow();
-        QTest::mouseClick(backs.imgCardBack[4], Qt::LeftButton);
-        QTest::mouseClick(backs.cmdOK, Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages[0].text.contains("cardbacks.dat"));
-        QVERIFY(platform.messages[0].text.contains("Permission denied"));
-        expectAllPlaces(table, 4);
-        QVERIFY(!backs.isVisible());
-    }
-
-    void oneRedOutlineAndNoneOnShowing()
-    {
-        FakePlatform platform;
-        frmQuintrel table(platform);
-        frmBacks &backs = table.menu().backs();
-        backs.showWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&backs));
-        for (CardBackPicture *p : backs.imgCardBack)
-            QVERIFY(!p->outline().isValid());
-
-        QTest::mouseClick(backs.imgCardBack[2], Qt::LeftButton);
-        QTest::mouseClick(backs.imgCardBack[5], Qt::LeftButton);
-        for (int i = 0; i < cards::BackCount; ++i)
-            QCOMPARE(backs.imgCardBack[std::size_t(i)]->outline(),
-                     i == 5 ? QColor(255, 0, 0) : QColor(0, 0, 0));
-        // Drawn over the picture, one pixel in from its edges.
-        const QImage image = backs.imgCardBack[5]->grab().toImage();
-        QCOMPARE(image.pixelColor(1, 50), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(74, 50), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(37, 1), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(37, 99), QColor(255, 0, 0));
-        QVERIFY(image.pixelColor(2, 50) != QColor(255, 0, 0));
-        QCOMPARE(backs.imgCardBack[0]->geometry(), QRect(16, 16, 75, 100));
-        QCOMPARE(backs.imgCardBack[9]->geometry(), QRect(368, 176, 75, 100));
-
-        QTest::mouseClick(backs.cmdCancel, Qt::LeftButton);
-        backs.showWindow();
-        for (CardBackPicture *p : backs.imgCardBack)
-            QVERIFY(!p->outline().isValid());
-        QCOMPARE(backs.ChosenBack, 5);
+        // The chosen back is outlined in red, the others in black, and each
+        // showing starts without outlines.
+        w.showWindow();
+        QTest::mouseClick(back(w, 2), Qt::LeftButton);
+        QTest::mouseClick(back(w, 5), Qt::LeftButton);
+        // One pixel wide, one pixel in from each edge of the card.
+        const QImage image = w.grab().toImage();
+        auto at = [&](int i, QPoint p) { return image.pixelColor(back(w, i)->pos() + p); };
+        for (const QPoint p : {QPoint(1, 50), QPoint(74, 50), QPoint(37, 1), QPoint(37, 99)})
+            for (int i = 0; i < 10; ++i)
+                QCOMPARE(at(i, p), i == 5 ? QColor(Qt::red) : QColor(Qt::black));
+        QVERIFY(at(5, {2, 50}) != QColor(Qt::red));
+        w.close();
+        w.showWindow();
+        const QImage again = w.grab().toImage();
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(again.copy(back(w, i)->geometry()), plain.copy(back(w, i)->geometry()));
     }
 };
 

@@ -1,0 +1,310 @@
+#include "app/frmQuintrel.h"
+
+#include "assets/Art.h"
+#include "cards/CardPicture.h"
+#include "platform/Dialogs.h"
+#include "scores/StartState.h"
+#include "scores/frmHiScores.h"
+#include "ui/Twips.h"
+#include "windows/frmMenu.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+using game::Phase;
+using game::PlaceState;
+using ui::px;
+
+namespace {
+
+struct PlaceAt { int left, top; };
+constexpr std::array<PlaceAt, game::PlaceCount> PlacePositions = {{
+    {3960, 240},                                              // row 1
+    {1680, 1080}, {3240, 1080}, {4680, 1080}, {6240, 1080},   // row 2
+    {1080, 1920}, {2280, 1920}, {3960, 1920}, {5640, 1920}, {6840, 1920},
+    {360, 2760}, {1560, 2760}, {2760, 2760}, {5160, 2760}, {6360, 2760}, {7560, 2760},
+    {960, 3600}, {2160, 3600}, {5760, 3600}, {6960, 3600},
+    {1560, 4440}, {6360, 4440},                                // row 6
+    {4560, 5160},                                              // 22, the drawn card
+    {3360, 5160},                                              // 23, the deck
+}};
+
+const QColor Blue(0, 0, 255);
+const QColor SelectionRed(255, 0, 0);
+
+QString number(int value) { return QString::number(value); }
+
+} // namespace
+
+frmQuintrel::frmQuintrel(const Services &services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      services_(services), table_(services.random, services.pacer)
+{
+    buildControls();
+    bindTable();
+
+    // What the last games left behind: the best score and the chosen back.
+    const scores::StartState saved = scores::readStartState(services_.store, services_.dialogs);
+    showBestScore(saved.bestScore);
+    useCardBack(saved.cardBack);
+}
+
+frmQuintrel::~frmQuintrel() = default;
+
+void frmQuintrel::buildControls()
+{
+    setObjectName(QStringLiteral("frmQuintrel"));
+    setWindowTitle(QStringLiteral("Quintrel"));
+    setGeometry(px(1575), px(1005), px(8880), px(6795));
+    setFixedSize(px(8880), px(6795));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Blue);
+    setPalette(pal);
+
+    // Places first, in index order, so that a higher index lies over a lower
+    // one; the labels come after them and lie over the places.
+    for (int i = 0; i < game::PlaceCount; ++i) {
+        auto *place = new CardPicture(i, this, 2);
+        place->setObjectName(QStringLiteral("imgSpot%1").arg(i));
+        place->move(px(PlacePositions[std::size_t(i)].left), px(PlacePositions[std::size_t(i)].top));
+        place->setEnabled(false);
+        connect(place, &CardPicture::clicked, &table_, &game::Table::clickPlace);
+        places_[std::size_t(i)] = place;
+    }
+
+    auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setFont(art::font(art::FontFace::SansSerif, 8.25, false));
+        return b;
+    };
+    cmdMenu_ = makeButton("cmdMenu", QStringLiteral("&Menu"), ui::twips(120, 120, 1215, 495));
+    cmdScores_ = makeButton("cmdScores", QStringLiteral("&High Scores"), ui::twips(1680, 120, 1215, 495));
+    cmdTake_ = makeButton("cmdTake", QStringLiteral("&Take Score"), ui::twips(7560, 840, 1215, 495));
+    cmdDeal_ = makeButton("cmdDeal", QStringLiteral("&Deal"), ui::twips(3510, 4440, 975, 495));
+    cmdExit_ = makeButton("cmdExit", QStringLiteral("&Exit"), ui::twips(4560, 4440, 975, 495));
+
+    auto makeLabel = [this](const char *name, const QString &caption, QRect geometry,
+                            QColor colour, Qt::Alignment align, art::FontFace face,
+                            double points) {
+        auto *l = new QLabel(caption, this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(geometry);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Blue);
+        p.setColor(QPalette::WindowText, colour);
+        l->setPalette(p);
+        l->setAlignment(align | Qt::AlignTop);
+        l->setFont(art::font(face, points, true));
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return l;
+    };
+    using art::FontFace;
+    const QColor red(255, 0, 0), yellow(255, 255, 0), cyan(0, 255, 255), green(0, 255, 0);
+    auto *lblElevens = makeLabel("lblElevens", QStringLiteral("ELEVENS"), ui::twips(120, 840, 1215, 375),
+                           red, Qt::AlignHCenter, FontFace::Futura, 14.25);
+    lblEleven_ = makeLabel("lblEleven", QStringLiteral("0"), ui::twips(240, 1200, 735, 495), yellow,
+                          Qt::AlignHCenter, FontFace::Times, 26.25);
+    auto *lblHigh = makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), ui::twips(5400, 120, 1815, 255),
+                        cyan, Qt::AlignLeft, FontFace::Futura, 12);
+    lblHighScore_ = makeLabel("lblHighScore", QStringLiteral("200000"),
+                             ui::twips(7320, 120, 1095, 255), cyan, Qt::AlignLeft, FontFace::Futura, 12);
+    lblBonusTxt_ = makeLabel("lblBonusTxt", QStringLiteral("CLEAR SCREEN"),
+                            ui::twips(2280, 1920, 4455, 615), green, Qt::AlignHCenter, FontFace::Futura, 24);
+    lblBonusScore_ = makeLabel("lblBonusScore", QStringLiteral("90000"),
+                              ui::twips(3600, 2760, 1935, 615), cyan, Qt::AlignHCenter, FontFace::Futura, 24);
+    lblRunTot_ = makeLabel("lblRunTot", QStringLiteral("11"), ui::twips(4080, 3600, 855, 615), red,
+                          Qt::AlignHCenter, FontFace::Futura, 26.25);
+    auto *lblCards = makeLabel("lblCards", QStringLiteral("CARDS LEFT:"), ui::twips(2700, 5880, 615, 375),
+                         red, Qt::AlignLeft, FontFace::Futura, 8.25);
+    lblCards->setWordWrap(true);
+    lblCardsLeft_ = makeLabel("lblCardsLeft", QStringLiteral("30"), ui::twips(2880, 6360, 375, 255),
+                             yellow, Qt::AlignHCenter, FontFace::Futura, 12);
+    auto *lblTime = makeLabel("lblTime", QStringLiteral("TIME LEFT:"), ui::twips(360, 6000, 1455, 255), red,
+                        Qt::AlignLeft, FontFace::Futura, 12);
+    auto *lblScore = makeLabel("lblScore", QStringLiteral("SCORE:"), ui::twips(7080, 6000, 1215, 375), red,
+                         Qt::AlignRight, FontFace::Futura, 14.25);
+    lblScoreTot_ = makeLabel("lblScoreTot", QStringLiteral("200000"), ui::twips(7080, 6360, 1335, 375),
+                            green, Qt::AlignHCenter, FontFace::Futura, 15.75);
+
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setGeometry(ui::twips(120, 6360, 2535, 315));
+    progressBar_->setRange(0, 90);
+    progressBar_->setValue(90);
+    progressBar_->setTextVisible(false);
+
+    setTabOrder(cmdMenu_, cmdScores_);
+    setTabOrder(cmdScores_, cmdTake_);
+    setTabOrder(cmdTake_, cmdDeal_);
+    setTabOrder(cmdDeal_, cmdExit_);
+    setTabOrder(cmdExit_, progressBar_);
+
+    // The window as it waits for the first Deal.
+    lblRunTot_->clear();
+    lblScoreTot_->clear();
+    lblBonusTxt_->hide();
+    lblBonusScore_->hide();
+    cmdTake_->hide();
+
+    // The round clock. A precise timer keeps its ticks on whole seconds from
+    // the start, so a round does not drift.
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("Timer1"));
+    clock_->setInterval(1000);
+    clock_->setTimerType(Qt::PreciseTimer);
+    connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
+
+    connect(cmdDeal_, &QPushButton::clicked, &table_, &game::Table::deal);
+    connect(cmdTake_, &QPushButton::clicked, &table_, &game::Table::takeScore);
+    connect(cmdExit_, &QPushButton::clicked, this, &frmQuintrel::exitRequested);
+    connect(cmdMenu_, &QPushButton::clicked, this, &frmQuintrel::openMenu);
+    connect(cmdScores_, &QPushButton::clicked, this, &frmQuintrel::openHighScores);
+}
+
+void frmQuintrel::bindTable()
+{
+    using game::Table;
+    connect(&table_, &Table::placeChanged, this, &frmQuintrel::showPlace);
+    connect(&table_, &Table::phaseChanged, this, &frmQuintrel::showPhase);
+    connect(&table_, &Table::bannerChanged, this, &frmQuintrel::showBanner);
+    connect(&table_, &Table::scoreChanged, this,
+            [this](int score) { lblScoreTot_->setText(number(score)); });
+    connect(&table_, &Table::elevensChanged, this,
+            [this](int shown) { lblEleven_->setText(number(shown)); });
+    connect(&table_, &Table::cardsLeftChanged, this,
+            [this](int cards) { lblCardsLeft_->setText(number(cards)); });
+    connect(&table_, &Table::secondsLeftChanged, progressBar_, &QProgressBar::setValue);
+    connect(&table_, &Table::runningTotalChanged, this, [this](std::optional<int> total) {
+        lblRunTot_->setText(total ? number(*total) : QString());
+    });
+    connect(&table_, &Table::clockRunningChanged, this, [this](bool running) {
+        if (running)
+            clock_->start();
+        else
+            clock_->stop();
+    });
+    // Both wait for a dialog, so they run once the table has finished its step.
+    connect(&table_, &Table::timeUp, this, [this] {
+        services_.dialogs.message(QStringLiteral("time is up!!!"));
+        table_.acknowledgeTimeUp();
+    }, Qt::QueuedConnection);
+    connect(&table_, &Table::gameOver, this,
+            [this](int finalScore) { hiScores().HighScores(finalScore, bestScore_); },
+            Qt::QueuedConnection);
+}
+
+void frmQuintrel::showPlace(int index)
+{
+    const PlaceState state = table_.place(index);
+    CardPicture *place = places_[std::size_t(index)];
+    switch (state.shows) {
+    case PlaceState::Shows::Back:
+        place->showBack(cardBack_);
+        break;
+    case PlaceState::Shows::Face:
+        place->showFace(state.card.face());
+        break;
+    case PlaceState::Shows::Nothing:
+        break;
+    }
+    place->setVisible(state.shows != PlaceState::Shows::Nothing);
+    place->setEnabled(state.open && table_.phase() == Phase::Playing);
+    place->setOutline(state.selected ? SelectionRed : QColor());
+}
+
+void frmQuintrel::showPhase(Phase phase)
+{
+    const bool between = phase == Phase::Idle || phase == Phase::Over;
+    cmdMenu_->setVisible(between);
+    cmdScores_->setVisible(between);
+    cmdDeal_->setVisible(between);
+    cmdExit_->setVisible(between);
+    cmdTake_->setVisible(phase == Phase::Playing);
+    for (int p = 0; p < game::PlaceCount; ++p)
+        places_[std::size_t(p)]->setEnabled(phase == Phase::Playing && table_.place(p).open);
+}
+
+void frmQuintrel::showBanner(const game::Banner &banner)
+{
+    lblBonusTxt_->setText(banner.title);
+    lblBonusTxt_->setVisible(!banner.title.isEmpty());
+    lblBonusScore_->setText(banner.amount ? number(*banner.amount) : QString());
+    lblBonusScore_->setVisible(banner.amountShown);
+}
+
+void frmQuintrel::showBestScore(std::int32_t best)
+{
+    bestScore_ = best;
+    lblHighScore_->setText(number(best));
+}
+
+void frmQuintrel::useCardBack(int back)
+{
+    cardBack_ = back;
+    for (int p = 0; p < game::PlaceCount; ++p)
+        if (table_.place(p).shows == PlaceState::Shows::Back)
+            places_[std::size_t(p)]->showBack(back);
+}
+
+frmHiScores &frmQuintrel::hiScores()
+{
+    if (!hiScores_) {
+        hiScores_ = std::make_unique<frmHiScores>(services_.store, services_.dialogs, this);
+        connect(hiScores_.get(), &frmHiScores::bestScoreChanged, this, &frmQuintrel::showBestScore);
+        connect(hiScores_.get(), &frmHiScores::opened, this, [this] { setEnabled(false); });
+        connect(hiScores_.get(), &frmHiScores::closed, this, &frmQuintrel::takeInputBack);
+    }
+    return *hiScores_;
+}
+
+frmMenu &frmQuintrel::menu()
+{
+    if (!menu_) {
+        menu_ = std::make_unique<frmMenu>(services_.dialogs, services_.systemInfo, this);
+        connect(menu_.get(), &frmMenu::closed, this, &frmQuintrel::takeInputBack);
+        connect(menu_.get(), &frmMenu::backChosen, this, [this](int back) {
+            // Shown for this run even when it could not be saved.
+            scores::saveCardBack(services_.store, services_.dialogs, back);
+            useCardBack(back);
+        });
+    }
+    return *menu_;
+}
+
+void frmQuintrel::openMenu()
+{
+    setEnabled(false);
+    menu().showWindow();
+}
+
+void frmQuintrel::openHighScores()
+{
+    hiScores().showWindow();
+    hiScores().GetScores();
+    setEnabled(false);
+}
+
+void frmQuintrel::takeInputBack()
+{
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmQuintrel::closeEvent(QCloseEvent *event)
+{
+    // Closing the table by its title bar ends the game like Exit, also in the
+    // middle of a round or a count.
+    event->accept();
+    emit exitRequested();
+}

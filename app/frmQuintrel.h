@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the game table on screen. It turns the table model's
+// signals into cards, captions, buttons and the time bar, feeds the player's
+// clicks and the round clock back into the model, and wires the other windows,
+// which answer only by signals.
+
+#include "game/Table.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+class DataStore;
+class Dialogs;
+class Pacer;
+class Random;
+class SystemInfo;
+}
+class CardPicture;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class frmHiScores;
+class frmMenu;
+
+class frmQuintrel : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        platform::Random &random;
+        platform::Pacer &pacer;
+        platform::DataStore &store;
+        platform::Dialogs &dialogs;
+        platform::SystemInfo &systemInfo;
+    };
+
+    explicit frmQuintrel(const Services &services);
+    ~frmQuintrel() override;
+
+    game::Table &table() { return table_; }
+    // Created on first use; top-level windows, owned here.
+    frmHiScores &hiScores();
+    frmMenu &menu();
+
+signals:
+    // Exit, or the title bar's close box: the game ends at once.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void bindTable();
+    void showPlace(int place);
+    void showPhase(game::Phase phase);
+    void showBanner(const game::Banner &banner);
+    void showBestScore(std::int32_t best);
+    void useCardBack(int back);
+    void openMenu();
+    void openHighScores();
+    void takeInputBack();
+
+    Services services_;
+    game::Table table_;
+    std::int32_t bestScore_ = 0;
+    int cardBack_ = 0;
+
+    std::array<CardPicture *, game::PlaceCount> places_{};
+    QPushButton *cmdMenu_ = nullptr, *cmdScores_ = nullptr, *cmdTake_ = nullptr,
+                *cmdDeal_ = nullptr, *cmdExit_ = nullptr;
+    QLabel *lblEleven_ = nullptr, *lblHighScore_ = nullptr, *lblBonusTxt_ = nullptr,
+           *lblBonusScore_ = nullptr, *lblRunTot_ = nullptr, *lblCardsLeft_ = nullptr,
+           *lblScoreTot_ = nullptr;
+    QProgressBar *progressBar_ = nullptr;
+    QTimer *clock_ = nullptr;
+
+    std::unique_ptr<frmHiScores> hiScores_;
+    std::unique_ptr<frmMenu> menu_;
+};

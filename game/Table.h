@@ -1,0 +1,157 @@
+#pragma once
+// The game table: the 22-card pyramid, the drawn card and the deck, the
+// selection and its running total, the score, the round clock and the
+// bonuses counted out at the end of a round. It holds no widgets: it takes one
+// input per event, refuses what the current phase does not allow, and
+// announces every change as a signal.
+
+#include "game/Card.h"
+#include "game/Deck.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace platform {
+class Pacer;
+class Random;
+}
+
+namespace game {
+
+inline constexpr int PlaceCount = 24;
+inline constexpr int TablePlaces = 22;   // the pyramid, places 0 to 21
+inline constexpr int DrawnPlace = 22;    // the card last turned from the deck
+inline constexpr int DeckPlace = 23;     // the face-down deck; a click turns a card
+inline constexpr int SecondsPerRound = 90;
+
+enum class Phase {
+    Idle,         // before the first deal
+    Announcing,   // "ROUND n" shows; the table is dealt but the clock waits
+    Playing,      // the clock runs and the table takes clicks
+    TimeUp,       // the clock ran out; waits for the player to see it
+    Counting,     // bonuses are counted out
+    Over,         // the game has ended; its last table stays in view
+};
+
+// What one place shows.
+struct PlaceState {
+    enum class Shows { Back, Face, Nothing };
+    Shows shows = Shows::Back;
+    Card card;               // the face, when it shows one
+    bool open = false;       // takes a click in play
+    bool selected = false;   // selected, while the round is in play
+    bool operator==(const PlaceState &) const = default;
+};
+
+// The big caption over the table and the amount under it.
+struct Banner {
+    QString title;                // empty: not shown
+    bool amountShown = false;
+    std::optional<int> amount;    // blank until the first step of a count
+    bool operator==(const Banner &) const = default;
+};
+
+class Table : public QObject {
+    Q_OBJECT
+public:
+    // Seeds the generator: once per start of the game.
+    Table(platform::Random &random, platform::Pacer &pacer, QObject *parent = nullptr);
+
+    // --- Input, one entry per event; each is ignored when the phase does not
+    // take it.
+    void deal();
+    void clickPlace(int place);
+    void takeScore();
+    void tick();
+    // The player has seen that the time is up: the round ends.
+    void acknowledgeTimeUp();
+
+    // --- State.
+    Phase phase() const { return phase_; }
+    PlaceState place(int place) const;
+    int score() const { return score_; }
+    int round() const { return round_; }
+    int elevens() const { return elevens_; }
+    int secondsLeft() const { return secondsLeft_; }
+    std::optional<int> runningTotal() const { return runningTotal_; }
+    const Banner &banner() const { return banner_; }
+
+signals:
+    void placeChanged(int place);
+    void phaseChanged(game::Phase phase);
+    void scoreChanged(int score);
+    void elevensChanged(int shown);
+    // The time bar: the seconds left, drained step by step by the time bonus.
+    void secondsLeftChanged(int seconds);
+    void cardsLeftChanged(int cards);
+    // The sum of the selected cards; blank between rounds.
+    void runningTotalChanged(std::optional<int> total);
+    void bannerChanged(const game::Banner &banner);
+    void clockRunningChanged(bool running);
+    void timeUp();
+    void gameOver(int finalScore);
+
+private:
+    enum class Step { None, RoundBanner, ClearPause, CardsLeft, Elevens, TimeBonus };
+    enum class Input { Deal, Place, TakeScore, Tick, TimeUpSeen };
+
+    bool accepts(Input input) const;
+    bool isOpen(int place) const;
+    void select(int place);
+    void unselect(int place);
+    void turn();
+    void removeSelected();
+    bool tableCleared() const;
+
+    void startRound();
+    void endRound();
+    void startClearBonus();
+    void startCount(Step count, const QString &title, int steps);
+    void countStep();
+    void advance();
+    void finishCount();
+    void endGame();
+
+    void setPhase(Phase phase);
+    void setScore(int score);
+    void setRunningTotal(std::optional<int> total);
+    void setBanner(const Banner &banner);
+    void setClockRunning(bool running);
+    // Announces every place whose look has changed since it was last announced.
+    void publish();
+
+    platform::Random &random_;
+    platform::Pacer &pacer_;
+
+    Phase phase_ = Phase::Idle;
+    bool dealt_ = false;
+    Deck deck_;
+    std::array<std::optional<Card>, TablePlaces + 1> cards_{};   // places 0 to 22
+    std::array<bool, TablePlaces + 1> selected_{};
+    // Deck position of the next card a Turn shows: 23 after a deal, 52 once
+    // the deck has run out (so the cards-left bonus then pays for one card).
+    int deckPosition_ = 23;
+    bool deckEmpty_ = false;
+    // Drawn cards covered by a later Turn, the last covered on top.
+    std::vector<Card> covered_;
+    std::optional<int> runningTotal_;
+    int score_ = 0;
+    int elevens_ = 0;
+    int secondsLeft_ = SecondsPerRound;
+    int round_ = 1;
+    bool clockRunning_ = false;
+    Banner banner_;
+
+    Step step_ = Step::None;
+    int stepsDone_ = 0;
+    int stepsTotal_ = 0;
+    int bonus_ = 0;
+
+    std::array<PlaceState, PlaceCount> announced_{};
+};
+
+} // namespace game

@@ -1,0 +1,47 @@
+#include "platform/Dialogs.h"
+
+#include "version/Version.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const QString &title,
+                          Answer defaultAnswer)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? QString::fromLatin1(version::Title) : title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == Buttons::YesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+QString QtDialogs::input(const QString &prompt, const QString &title)
+{
+    // A prompt may break its lines with a bare carriage return; the dialog's
+    // label breaks lines only at line feeds.
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, shown,
+                                               QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+} // namespace platform

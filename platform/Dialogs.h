@@ -1,0 +1,30 @@
+#pragma once
+// The modal message box and text-entry dialog of the game's windows.
+
+#include <QString>
+
+namespace platform {
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Question, Warning };
+enum class Answer { Ok, Yes, No };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message box; an empty title means the application title.
+    virtual Answer message(const QString &text, Buttons buttons = Buttons::Ok,
+                           Icon icon = Icon::None, const QString &title = {},
+                           Answer defaultAnswer = Answer::Ok) = 0;
+    // A text-entry dialog: the text typed, or an empty text on Cancel.
+    virtual QString input(const QString &prompt, const QString &title) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    Answer message(const QString &text, Buttons buttons, Icon icon, const QString &title,
+                   Answer defaultAnswer) override;
+    QString input(const QString &prompt, const QString &title) override;
+};
+
+} // namespace platform

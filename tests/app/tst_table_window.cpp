@@ -1,0 +1,201 @@
+// What the player sees of the table: the window bound to the model, the
+// clock, and the other windows taking and giving back the input.
+
+#include "app/frmQuintrel.h"
+#include "cards/CardPicture.h"
+#include "scores/frmHiScores.h"
+#include "support/Fakes.h"
+#include "windows/frmMenu.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+struct Window {
+    FakeRandom random;
+    FakePacer pacer;
+    FakeStore store;
+    FakeDialogs dialogs;
+    FakeSystemInfo systemInfo;
+    std::unique_ptr<frmQuintrel> w;
+
+    void open()
+    {
+        w = std::make_unique<frmQuintrel>(
+            frmQuintrel::Services{random, pacer, store, dialogs, systemInfo});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return w->findChild<T *>(name);
+    }
+    QString text(const QString &label) const { return find<QLabel>(label)->text(); }
+    bool shown(const QString &name) const { return find(name)->isVisible(); }
+    CardPicture *place(int p) const { return find<CardPicture>(QString("imgSpot%1").arg(p)); }
+    // The place as it is on screen now, not as it would paint afresh.
+    QImage onScreen(int p) const
+    {
+        QCoreApplication::processEvents();
+        const QRect r(place(p)->mapTo(w.get(), QPoint()), place(p)->size());
+        return w->screen()->grabWindow(w->winId()).toImage().copy(r);
+    }
+    void dealAndPlay()
+    {
+        find<QPushButton>("cmdDeal")->click();
+        QCOMPARE(pacer.fire(), 1500);
+    }
+    void finishRound()
+    {
+        find<QPushButton>("cmdTake")->click();
+        pacer.drain();
+        QCoreApplication::processEvents();   // game over reaches the high scores
+    }
+};
+
+// The card inside its rounded corners, as the screen shows it.
+QImage inner(const QImage &card)
+{
+    return card.copy(5, 5, 65, 90).convertToFormat(QImage::Format_RGB32);
+}
+QImage backPicture(int back)
+{
+    CardPicture picture(0, nullptr);
+    picture.showBack(back);
+    return inner(picture.grab().toImage());
+}
+
+QStringList visibleButtons(const Window &t)
+{
+    QStringList names;
+    for (const char *name : {"cmdMenu", "cmdScores", "cmdTake", "cmdDeal", "cmdExit"})
+        if (t.shown(name))
+            names << name;
+    return names;
+}
+
+const QStringList Between = {"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"};
+
+} // namespace
+
+class TableWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithWhatWasSaved()
+    {
+        Window t;
+        t.store.files["hiscores.dat"] = QByteArray(9, 0) + QByteArray::fromHex("d2040000");
+        t.store.files["cardbacks.dat"] = QByteArray::fromHex("0700");
+        t.open();
+        QCOMPARE(t.random.seeds, 1);
+        QCOMPARE(t.text("lblHighScore"), QString("1234"));
+        QCOMPARE(t.text("lblScoreTot"), QString());
+        QCOMPARE(t.text("lblRunTot"), QString());
+        QVERIFY(!t.shown("lblBonusTxt") && !t.shown("lblBonusScore"));
+        QCOMPARE(visibleButtons(t), Between);
+        for (int p : {7, 22, 23}) {   // places nothing lies over
+            QCOMPARE(inner(t.onScreen(p)), backPicture(7));
+            QVERIFY(!t.place(p)->isEnabled());
+        }
+    }
+
+    void roundOnScreen()
+    {
+        Window t;
+        t.random.stackDeck({});   // card n + 1 on place n
+        t.open();
+        t.find<QPushButton>("cmdDeal")->click();
+        QVERIFY(t.shown("lblBonusTxt"));
+        QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 1"));
+        QCOMPARE(t.text("lblScoreTot"), QString("0"));
+        QCOMPARE(t.text("lblCardsLeft"), QString("30"));
+        QVERIFY(visibleButtons(t).isEmpty());
+        QVERIFY(!t.place(7)->isEnabled());   // not before the clock runs
+        auto *clock = t.find<QTimer>("Timer1");
+        QVERIFY(!clock->isActive());
+
+        QCOMPARE(t.pacer.fire(), 1500);
+        QVERIFY(!t.shown("lblBonusTxt"));
+        QVERIFY(clock->isActive());
+        QCOMPARE(clock->interval(), 1000);
+        QCOMPARE(visibleButtons(t), QStringList{"cmdTake"});
+        for (int p = 0; p < game::PlaceCount; ++p)
+            QCOMPARE(t.place(p)->isEnabled(), p == 7 || p == 20 || p == 21 || p == 23);
+
+        // A selected card wears a red frame inside its edge; let go, none.
+        const QPoint edge(37, 2);
+        QTest::mouseClick(t.place(7), Qt::LeftButton, {}, QPoint(37, 50));
+        QCOMPARE(t.onScreen(7).pixelColor(edge), QColor(255, 0, 0));
+        QCOMPARE(t.text("lblRunTot"), QString::number(game::Card{8}.value()));
+        QTest::mouseClick(t.place(7), Qt::LeftButton, {}, QPoint(37, 50));
+        QCOMPARE(t.onScreen(7).pixelColor(edge), QColor(255, 255, 255));
+
+        // The clock drives the bar; the 91st tick says the time is up.
+        for (int s = 0; s < 90; ++s)
+            QMetaObject::invokeMethod(clock, "timeout");
+        QCOMPARE(t.find<QProgressBar>("ProgressBar1")->value(), 0);
+        QMetaObject::invokeMethod(clock, "timeout");
+        QVERIFY(!clock->isActive());
+        QTRY_COMPARE(t.dialogs.messages.size(), 1);
+        QCOMPARE(t.dialogs.messages[0].text, QString("time is up!!!"));
+        QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 2"));
+    }
+
+    void gameOverOffersTheScore()
+    {
+        Window t;
+        t.open();
+        t.dealAndPlay();
+        t.finishRound();   // and round 2 is dealt
+        t.dialogs.names = {"ANN"};
+        t.finishRound();
+        // Two rounds of 90 seconds left: 9000 each.
+        QCOMPARE(t.text("lblBonusTxt"), QString("GAME OVER"));
+        QCOMPARE(visibleButtons(t), Between);
+        QCOMPARE(t.dialogs.prompts.size(), 1);
+        QCOMPARE(t.text("lblHighScore"), QString("18000"));
+        QCOMPARE(t.store.files["names.dat"].mid(9, 10), QByteArray("ANN       "));
+        // The high score window has the input until its OK.
+        frmHiScores *scores = &t.w->hiScores();
+        QVERIFY(scores->isVisible());
+        QVERIFY(!t.w->isEnabled());
+        QTest::mouseClick(scores->findChild<QPushButton *>("cmdOkay"), Qt::LeftButton);
+        QVERIFY(t.w->isEnabled());
+        QVERIFY(!scores->isVisible());
+    }
+
+    void otherWindowsTakeTheInput()
+    {
+        Window t;
+        t.open();
+        QTest::mouseClick(t.find<QPushButton>("cmdMenu"), Qt::LeftButton);
+        QVERIFY(t.w->menu().isVisible());
+        QVERIFY(!t.w->isEnabled());
+        // A back chosen in the menu's chooser shows on every place at once, and
+        // is saved.
+        QCOMPARE(inner(t.onScreen(23)), backPicture(0));
+        emit t.w->menu().backChosen(3);
+        QCOMPARE(inner(t.onScreen(23)), backPicture(3));
+        QCOMPARE(t.store.files["cardbacks.dat"], QByteArray::fromHex("0300"));
+        emit t.w->menu().closed();
+        QVERIFY(t.w->isEnabled());
+
+        QTest::mouseClick(t.find<QPushButton>("cmdScores"), Qt::LeftButton);
+        QVERIFY(t.w->hiScores().isVisible());
+        QVERIFY(!t.w->isEnabled());
+        t.w->hiScores().close();
+        QVERIFY(t.w->isEnabled());
+
+        QSignalSpy exit(t.w.get(), &frmQuintrel::exitRequested);
+        QTest::mouseClick(t.find<QPushButton>("cmdExit"), Qt::LeftButton);
+        QCOMPARE(exit.size(), 1);
+    }
+};
+
+QTEST_MAIN(TableWindow)
+#include "tst_table_window.moc"

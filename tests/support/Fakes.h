@@ -1,0 +1,176 @@
+#pragma once
+// Stand-ins for the desktop's services: a pacer whose steps run only when a
+// test fires them, a seeded generator, scripted dialogs and files in memory.
+
+#include "platform/DataStore.h"
+#include "platform/Dialogs.h"
+#include "platform/Pacer.h"
+#include "platform/Random.h"
+#include "platform/SystemInfo.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <random>
+
+class FakeRandom : public platform::Random {
+public:
+    explicit FakeRandom(std::uint32_t seed = 1) : generator(seed) {}
+    int seeds = 0;
+    std::mt19937 generator;
+    QList<float> script;   // drawn first, before the generator
+
+    void seed() override { ++seeds; }
+    float next() override
+    {
+        if (!script.isEmpty())
+            return script.takeFirst();
+        return platform::unitFloat(std::uint32_t(generator()));
+    }
+    // The next shuffle lays the deck in this order of card numbers; cards not
+    // named follow in ascending order.
+    void stackDeck(QList<int> order)
+    {
+        for (int n = 1; n <= 52; ++n)
+            if (!order.contains(n))
+                order.append(n);
+        for (int n : order)
+            script.append((float(n) - 0.5f) / 52.0f);   // draws card n
+    }
+};
+
+// Holds the pending step; `fire` runs it as if its time had passed.
+class FakePacer : public platform::Pacer {
+public:
+    int pendingMs = -1;   // -1: nothing pending
+    std::function<void()> step;
+    double elapsed = 0;   // seconds of all steps fired
+
+    void after(int ms, std::function<void()> next) override
+    {
+        pendingMs = ms;
+        step = std::move(next);
+    }
+    void cancel() override
+    {
+        pendingMs = -1;
+        step = nullptr;
+    }
+    bool pending() const { return pendingMs >= 0; }
+    // Runs the pending step; returns its delay in ms, or -1 when none was due.
+    int fire()
+    {
+        if (!pending())
+            return -1;
+        const int ms = pendingMs;
+        auto next = std::move(step);
+        cancel();
+        elapsed += ms / 1000.0;
+        next();
+        return ms;
+    }
+    // Fires until nothing is pending (or `limit` steps).
+    int drain(int limit = 10000)
+    {
+        int n = 0;
+        while (pending() && n < limit) {
+            fire();
+            ++n;
+        }
+        return n;
+    }
+};
+
+class FakeDialogs : public platform::Dialogs {
+public:
+    struct Message {
+        QString text, title;
+        platform::Buttons buttons;
+        platform::Icon icon;
+    };
+    QList<Message> messages;
+    QList<platform::Answer> answers;   // next answers to Yes/No boxes (default Yes)
+    std::function<void()> onMessage;   // runs while a message box is "open"
+    QStringList prompts;
+    QStringList names;                 // next texts typed into input boxes
+    std::function<void()> onInput;     // runs while the input box is "open"
+
+    platform::Answer message(const QString &text, platform::Buttons buttons, platform::Icon icon,
+                             const QString &title, platform::Answer) override
+    {
+        messages.append({text, title, buttons, icon});
+        if (onMessage)
+            onMessage();
+        if (buttons == platform::Buttons::Ok)
+            return platform::Answer::Ok;
+        return answers.isEmpty() ? platform::Answer::Yes : answers.takeFirst();
+    }
+    QString input(const QString &prompt, const QString &) override
+    {
+        prompts.append(prompt);
+        if (onInput)
+            onInput();
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+};
+
+class FakeStore : public platform::DataStore {
+public:
+    QHash<QString, QByteArray> files;   // the working folder
+    QHash<QString, QString> failing;    // file name -> reason every access fails
+    int locks = 0;
+    int heldLocks = 0;                  // locks alive now
+    int patchesUnlocked = 0;            // table writes made without the lock
+
+    bool read(const QString &name, QByteArray &content, QString &error) override
+    {
+        content.clear();
+        if (failing.contains(name)) {
+            error = failing.value(name);
+            return false;
+        }
+        content = files[name];   // creates it, empty, when missing
+        return true;
+    }
+    bool patch(const QString &name, qint64 offset, const QByteArray &bytes,
+               QString &error) override
+    {
+        if (failing.contains(name)) {
+            error = failing.value(name);
+            return false;
+        }
+        if (heldLocks == 0 && name != QLatin1String("cardbacks.dat"))
+            ++patchesUnlocked;
+        files[name] = platform::patched(files.value(name), offset, bytes);
+        return true;
+    }
+    std::unique_ptr<platform::Lock> lock() override
+    {
+        ++locks;
+        return std::make_unique<Held>(heldLocks);
+    }
+
+private:
+    class Held : public platform::Lock {
+    public:
+        explicit Held(int &count) : count_(count) { ++count_; }
+        ~Held() override { --count_; }
+        bool held() const override { return true; }
+
+    private:
+        int &count_;
+    };
+};
+
+class FakeSystemInfo : public platform::SystemInfo {
+public:
+    bool available = false;
+    int starts = 0;
+    bool start() override
+    {
+        ++starts;
+        return available;
+    }
+};

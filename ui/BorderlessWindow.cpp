@@ -1,0 +1,58 @@
+#include "ui/BorderlessWindow.h"
+
+#include "ui/Colours.h"
+#include "ui/Placement.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+
+constexpr int BorderWidth = 5;
+
+} // namespace
+
+BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientArea,
+                                   std::initializer_list<QLine> border, QWidget *owner)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner), border_(border)
+{
+    setWindowTitle(caption);
+    setGeometry(clientArea);
+    setFixedSize(clientArea.size());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Blue);
+    setPalette(p);
+}
+
+void BorderlessWindow::showWindow()
+{
+    keepAbove(this, owner_);
+    showInFront(this);
+}
+
+void BorderlessWindow::goBack()
+{
+    emit closed();
+    hide();
+}
+
+void BorderlessWindow::paintEvent(QPaintEvent *)
+{
+    // Square ends, so that the corners close.
+    constexpr int half = BorderWidth / 2;
+    QPainter painter(this);
+    for (const QLine &line : border_)
+        painter.fillRect(QRect(line.p1(), line.p2()).normalized().adjusted(-half, -half, half, half),
+                         windowText());
+}
+
+void BorderlessWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    goBack();
+}
+
+} // namespace ui

@@ -1,0 +1,49 @@
+#pragma once
+// The menu and the windows reached from it: no title bar, a fixed client area
+// on the screen, a blue background and a border of four thick lines that the
+// window draws itself. Each stays a window of its own above the game table
+// (its owner), never a child of it: a disabled parent would disable it too.
+
+#include <QLine>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <initializer_list>
+
+namespace ui {
+
+class BorderlessWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the window above its owner, in front, with the input.
+    virtual void showWindow();
+
+signals:
+    // The window's way back has been taken: the window it came from takes over.
+    void closed();
+
+protected:
+    // `border` holds the middle lines of the four sides, in pixels.
+    BorderlessWindow(const QString &caption, const QRect &clientArea,
+                     std::initializer_list<QLine> border, QWidget *owner);
+
+    QWidget *owner() const { return owner_; }
+
+    // The window's own button for going back. By default the window it returns
+    // to shows itself first, so that the disabled table never comes to the
+    // front in between.
+    virtual void goBack();
+
+    void paintEvent(QPaintEvent *event) override;
+    // There is no close box, but the desktop can still ask the window to close
+    // (its close shortcut): that goes back too, so the table is never left
+    // disabled with nothing shown.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<QWidget> owner_;
+    QList<QLine> border_;
+};
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#include "ui/Button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace ui {
+
+void Button::paintEvent(QPaintEvent *event)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.fontMetrics.horizontalAdvance(QString(text()).remove(QLatin1Char('&'))) <=
+        textArea.width()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry, const QFont &font)
+{
+    auto *b = new Button(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(font);
+    b->setAutoDefault(true);
+    return b;
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+// The command buttons of the game's windows.
+
+#include <QPushButton>
+
+namespace ui {
+
+// A button whose caption wraps onto a second line when it is too long for
+// one, as the game's buttons are small.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A Button that Enter presses while it has the focus.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry, const QFont &font);
+
+} // namespace ui

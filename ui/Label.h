@@ -1,0 +1,23 @@
+#pragma once
+// The labels of the game's windows.
+
+#include "ui/Colours.h"
+
+#include <Qt>
+
+class QFont;
+class QLabel;
+class QRect;
+class QString;
+class QWidget;
+
+namespace ui {
+
+// Sets the text and background colours of a label (or any widget).
+void setColours(QWidget *widget, const QColor &text, const QColor &background = Blue);
+
+// Plain text that wraps at word ends, on the window's blue.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  const QColor &textColour, Qt::Alignment align, const QFont &font);
+
+} // namespace ui
