@@ -10,15 +10,21 @@ struct Game {
     FakeRandom random;
     FakePacer pacer;
     game::Table table{random, pacer};
-    QList<QString> cardsLeft, runningTotals;
+    // What the table announced, in order; a blank is an empty text.
+    QStringList cardsLeft, runningTotals, banners;
+    QList<int> elevens, seconds;
 
     Game()
     {
-        QObject::connect(&table, &game::Table::cardsLeftChanged,
-                         [this](int n) { cardsLeft.append(QString::number(n)); });
-        QObject::connect(&table, &game::Table::runningTotalChanged, [this](std::optional<int> t) {
-            runningTotals.append(t ? QString::number(*t) : QString());
-        });
+        using game::Table;
+        auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
+        QObject::connect(&table, &Table::cardsLeftChanged, [=](int n) { cardsLeft << text(n); });
+        QObject::connect(&table, &Table::runningTotalChanged,
+                         [=](std::optional<int> t) { runningTotals << text(t); });
+        QObject::connect(&table, &Table::bannerChanged,
+                         [=](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
+        QObject::connect(&table, &Table::elevensChanged, [this](int n) { elevens << n; });
+        QObject::connect(&table, &Table::secondsLeftChanged, [this](int s) { seconds << s; });
     }
 
     // Deals with the deck in `order` (positions 1, 2, ...) and lets the round
@@ -55,14 +61,7 @@ struct Game {
     }
 };
 
-// Card numbers by value: four of each of 2 to 10, sixteen Aces.
 namespace deck {
-inline const QList<int> Tens = {10, 23, 36, 49};
-inline const QList<int> Nines = {9, 22, 35, 48};
-inline const QList<int> Eights = {8, 21, 34, 47};
-inline const QList<int> Twos = {2, 15, 28, 41};
-inline const QList<int> Threes = {3, 16, 29, 42};
-inline const QList<int> Aces = {1, 14, 27, 40, 11, 12, 13, 24, 25, 26, 37, 38, 39, 50, 51, 52};
 
 // The order in which a whole pyramid can be taken in pairs: each pair is open
 // once the pairs before it are gone.
@@ -71,20 +70,18 @@ inline const QList<QPair<int, int>> ClearingPairs = {
     {15, 5}, {6, 8},   {9, 1},   {2, 3},   {4, 0},
 };
 
-// A deck whose pyramid the clearing pairs take in elevens: 10 + Ace,
-// 9 + 2 and 8 + 3.
+// A deck whose pyramid the clearing pairs take in elevens: four 10s with
+// Aces, four 9s with 2s, three 8s with 3s (card numbers).
 inline QList<int> clearable()
 {
+    const QList<QPair<int, int>> cards = {{10, 1}, {23, 14}, {36, 27}, {49, 40}, {9, 2}, {22, 15},
+                                          {35, 28}, {48, 41}, {8, 3}, {21, 16}, {34, 29}};
     QList<int> table(22, 0);
-    const QList<QPair<int, int>> values = {
-        {Tens[0], Aces[0]}, {Tens[1], Aces[1]}, {Tens[2], Aces[2]}, {Tens[3], Aces[3]},
-        {Nines[0], Twos[0]}, {Nines[1], Twos[1]}, {Nines[2], Twos[2]}, {Nines[3], Twos[3]},
-        {Eights[0], Threes[0]}, {Eights[1], Threes[1]}, {Eights[2], Threes[2]},
-    };
     for (int i = 0; i < ClearingPairs.size(); ++i) {
-        table[ClearingPairs[i].first] = values[i].first;
-        table[ClearingPairs[i].second] = values[i].second;
+        table[ClearingPairs[i].first] = cards[i].first;
+        table[ClearingPairs[i].second] = cards[i].second;
     }
     return table;
 }
+
 } // namespace deck

@@ -7,21 +7,6 @@ using game::Phase;
 
 namespace {
 
-// What the banner shows, one entry per change, with the pause that followed.
-struct Recorder {
-    QStringList banners;
-    QList<int> elevens, seconds;
-    Recorder(game::Table &table)
-    {
-        QObject::connect(&table, &game::Table::bannerChanged, [this](const game::Banner &b) {
-            banners.append(b.title + "|" + (b.amount ? QString::number(*b.amount) : QString()));
-        });
-        QObject::connect(&table, &game::Table::elevensChanged, [this](int n) { elevens.append(n); });
-        QObject::connect(&table, &game::Table::secondsLeftChanged,
-                         [this](int s) { seconds.append(s); });
-    }
-};
-
 // Takes the whole pyramid of a clearable deal, pair by pair.
 void clearPyramid(Game &g)
 {
@@ -52,12 +37,11 @@ private slots:
     {
         Game g;
         g.deal();
-        Recorder r(g.table);
         int timeUps = 0;
         connect(&g.table, &game::Table::timeUp, [&] { ++timeUps; });
         for (int t = 1; t <= 90; ++t) {
             g.table.tick();
-            QCOMPARE(r.seconds.last(), 90 - t);
+            QCOMPARE(g.seconds.last(), 90 - t);
         }
         QCOMPARE(timeUps, 0);
         g.table.tick();
@@ -79,13 +63,16 @@ private slots:
     {
         Game g;
         g.deal(deck::clearable());
-        g.click({7, 20, 21, 16});
+        g.click({7, 20, 21, 16, 17});   // two elevens, and one card left selected
         for (int t = 0; t < 53; ++t)
             g.table.tick();
         const int before = g.table.score();
-        Recorder r(g.table);
         g.random.stackDeck(deck::clearable());   // for round 2
+        g.banners.clear();
+        g.elevens.clear();
+        g.seconds.clear();
         g.table.takeScore();
+        QVERIFY(!g.table.place(17).selected);   // a mark shows only in play
         QList<int> pauses;
         while (g.pacer.pending() && g.table.phase() == Phase::Counting)
             pauses.append(g.pacer.fire());
@@ -95,11 +82,11 @@ private slots:
         for (int s = 1; s <= 37; ++s)
             expected.append("TIME LEFT BONUS|" + QString::number(100 * s));
         expected += QStringList{"|", "ROUND 2|"};
-        QCOMPARE(r.banners, expected);
+        QCOMPARE(g.banners, expected);
         QCOMPARE(pauses, QList<int>(2 + 37, 150));   // about 5.9 s of counting
-        QCOMPARE(r.elevens.mid(0, 2), (QList<int>{1, 0}));
-        QCOMPARE(r.seconds.first(), 36);            // the bar drains...
-        QCOMPARE(r.seconds.at(36), 0);              // ...to empty
+        QCOMPARE(g.elevens.mid(0, 2), (QList<int>{1, 0}));
+        QCOMPARE(g.seconds.first(), 36);            // the bar drains...
+        QCOMPARE(g.seconds.at(36), 0);              // ...to empty
         QCOMPARE(g.table.score(), before + 2000 + 3700);
         // Round 2 starts afresh but keeps the score.
         QCOMPARE(g.table.elevens(), 0);
@@ -109,83 +96,69 @@ private slots:
         QCOMPARE(g.table.elevens(), 1);
     }
 
-    void clearedTablePaysForTheDeck_data()
-    {
-        QTest::addColumn<int>("turns");
-        QTest::addColumn<int>("cardsPaid");
-        QTest::newRow("no turn") << 0 << 30;
-        QTest::newRow("five turns") << 5 << 25;
-        QTest::newRow("deck run out") << 30 << 1;   // the last card counts
-    }
     void clearedTablePaysForTheDeck()
     {
-        QFETCH(int, turns);
-        QFETCH(int, cardsPaid);
-        Game g;
-        g.deal(deck::clearable());
-        for (int i = 0; i < turns; ++i)
-            g.table.clickPlace(game::DeckPlace);
-        Recorder r(g.table);
-        g.cardsLeft.clear();
-        clearPyramid(g);
-        // The pyramid's rows: 700, 4 x 600, 5 x 500, 6 x 400, 4 x 300, 2 x 200.
-        const int pyramid = 700 + 2400 + 2500 + 2400 + 1200 + 400;
-        QCOMPARE(g.table.phase(), Phase::Counting);
-        QCOMPARE(r.banners.last(), QString("CLEAR SCREEN|10000"));
-        QCOMPARE(g.table.score(), pyramid + 10000);
-        QCOMPARE(g.runningTotals.last(), QString());   // no "0" over the bonuses
-        // The first step comes with the caption, each further one after 0.15 s.
-        QCOMPARE(g.pacer.fire(), 1500);
-        QCOMPARE(r.banners.mid(r.banners.size() - 2),
-                 (QStringList{"CARDS LEFT|", "CARDS LEFT|1000"}));
-        for (int i = 1; i <= cardsPaid; ++i) {
-            QCOMPARE(g.cardsLeft.last(), QString::number(cardsPaid - i));
-            QCOMPARE(g.pacer.fire(), 150);
+        // Turns before the clearing, and the cards paid for: a deck run out
+        // still pays for its last card.
+        for (const auto &[turns, cardsPaid] : {std::pair{0, 30}, {5, 25}, {30, 1}}) {
+            Game g;
+            g.deal(deck::clearable());
+            for (int i = 0; i < turns; ++i)
+                g.table.clickPlace(game::DeckPlace);
+            g.cardsLeft.clear();
+            clearPyramid(g);
+            // The pyramid's rows: 700, 4 x 600, 5 x 500, 6 x 400, 4 x 300, 2 x 200.
+            const int pyramid = 700 + 2400 + 2500 + 2400 + 1200 + 400;
+            QCOMPARE(g.table.phase(), Phase::Counting);
+            QCOMPARE(g.banners.last(), QString("CLEAR SCREEN|10000"));
+            QCOMPARE(g.table.score(), pyramid + 10000);
+            QCOMPARE(g.runningTotals.last(), QString());   // no "0" over the bonuses
+            // The first step comes with the caption, each further one after 0.15 s.
+            QCOMPARE(g.pacer.fire(), 1500);
+            QCOMPARE(g.banners.mid(g.banners.size() - 2),
+                     (QStringList{"CARDS LEFT|", "CARDS LEFT|1000"}));
+            for (int i = 1; i <= cardsPaid; ++i) {
+                QCOMPARE(g.cardsLeft.last(), QString::number(cardsPaid - i));
+                QCOMPARE(g.pacer.fire(), 150);
+            }
+            g.pacer.drain();
+            QCOMPARE(g.table.score(), pyramid + 10000 + 1000 * cardsPaid + 11 * 1000 + 90 * 100);
+            // The next deal shows a full deck again.
+            QCOMPARE(g.cardsLeft.last(), QString("30"));
         }
-        g.pacer.drain();
-        QCOMPARE(g.table.score(), pyramid + 10000 + 1000 * cardsPaid + 11 * 1000 + 90 * 100);
-        // The next deal shows a full deck again.
-        QCOMPARE(g.cardsLeft.last(), QString("30"));
     }
 
-    void bonusRoundFromNinetyThousand_data()
-    {
-        QTest::addColumn<int>("ticksInRound2");
-        QTest::addColumn<bool>("thirdRound");
-        // Each cleared round pays 69600 less 1000 a Turn and 100 a tick; two
-        // rounds of 20 Turns, with 46 + 46 ticks, make exactly 90000.
-        QTest::newRow("90000") << 46 << true;
-        QTest::newRow("89900") << 47 << false;
-    }
     void bonusRoundFromNinetyThousand()
     {
-        QFETCH(int, ticksInRound2);
-        QFETCH(bool, thirdRound);
-        Game g;
-        int finalScore = -1;
-        connect(&g.table, &game::Table::gameOver, [&](int score) { finalScore = score; });
-        g.deal(deck::clearable());
-        clearedRound(g, 20, 46);
-        clearedRound(g, 20, ticksInRound2);
-        QCOMPARE(g.table.score(), thirdRound ? 90000 : 89900);
-        if (thirdRound) {
-            QCOMPARE(g.table.round(), 3);
-            QCOMPARE(g.table.phase(), Phase::Playing);
-            QCOMPARE(finalScore, -1);
-            // After round 3 the game always ends.
-            clearedRound(g, 0, 0);
-        }
-        QCOMPARE(g.table.phase(), Phase::Over);
-        QCOMPARE(g.table.banner().title, QString("GAME OVER"));
-        QCOMPARE(finalScore, g.table.score());
+        // Each cleared round pays 69600 less 1000 a Turn and 100 a tick; two
+        // rounds of 20 Turns, with 46 + 46 ticks, make exactly 90000.
+        for (const auto &[ticksInRound2, thirdRound] : {std::pair{46, true}, {47, false}}) {
+            Game g;
+            int finalScore = -1;
+            connect(&g.table, &game::Table::gameOver, [&](int score) { finalScore = score; });
+            g.deal(deck::clearable());
+            clearedRound(g, 20, 46);
+            clearedRound(g, 20, ticksInRound2);
+            QCOMPARE(g.table.score(), thirdRound ? 90000 : 89900);
+            if (thirdRound) {
+                QCOMPARE(g.table.round(), 3);
+                QCOMPARE(g.table.phase(), Phase::Playing);
+                QCOMPARE(finalScore, -1);
+                // After round 3 the game always ends.
+                clearedRound(g, 0, 0);
+            }
+            QCOMPARE(g.table.phase(), Phase::Over);
+            QCOMPARE(g.table.banner().title, QString("GAME OVER"));
+            QCOMPARE(finalScore, g.table.score());
 
-        // The last table lies there, taking no clicks; Deal starts a new game.
-        const auto drawn = g.table.place(game::DrawnPlace);
-        g.table.clickPlace(game::DeckPlace);
-        QCOMPARE(g.table.place(game::DrawnPlace), drawn);
-        g.deal();
-        QCOMPARE(g.table.round(), 1);
-        QCOMPARE(g.table.score(), 0);
+            // The last table lies there, taking no clicks; Deal starts a new game.
+            const auto drawn = g.table.place(game::DrawnPlace);
+            g.table.clickPlace(game::DeckPlace);
+            QCOMPARE(g.table.place(game::DrawnPlace), drawn);
+            g.deal();
+            QCOMPARE(g.table.round(), 1);
+            QCOMPARE(g.table.score(), 0);
+        }
     }
 };
 

@@ -25,9 +25,8 @@ public:
     void seed() override { ++seeds; }
     float next() override
     {
-        if (!script.isEmpty())
-            return script.takeFirst();
-        return platform::unitFloat(std::uint32_t(generator()));
+        return script.isEmpty() ? platform::unitFloat(std::uint32_t(generator()))
+                                : script.takeFirst();
     }
     // The next shuffle lays the deck in this order of card numbers; cards not
     // named follow in ascending order.
@@ -46,40 +45,26 @@ class FakePacer : public platform::Pacer {
 public:
     int pendingMs = -1;   // -1: nothing pending
     std::function<void()> step;
-    double elapsed = 0;   // seconds of all steps fired
 
     void after(int ms, std::function<void()> next) override
     {
         pendingMs = ms;
         step = std::move(next);
     }
-    void cancel() override
-    {
-        pendingMs = -1;
-        step = nullptr;
-    }
+    void cancel() override { pendingMs = -1; }
     bool pending() const { return pendingMs >= 0; }
     // Runs the pending step; returns its delay in ms, or -1 when none was due.
     int fire()
     {
-        if (!pending())
-            return -1;
-        const int ms = pendingMs;
-        auto next = std::move(step);
-        cancel();
-        elapsed += ms / 1000.0;
-        next();
+        const int ms = std::exchange(pendingMs, -1);
+        if (ms >= 0)
+            std::exchange(step, nullptr)();
         return ms;
     }
-    // Fires until nothing is pending (or `limit` steps).
-    int drain(int limit = 10000)
+    void drain()
     {
-        int n = 0;
-        while (pending() && n < limit) {
-            fire();
-            ++n;
+        while (fire() >= 0) {
         }
-        return n;
     }
 };
 
@@ -87,8 +72,6 @@ class FakeDialogs : public platform::Dialogs {
 public:
     struct Message {
         QString text, title;
-        platform::Buttons buttons;
-        platform::Icon icon;
     };
     QList<Message> messages;
     QList<platform::Answer> answers;   // next answers to Yes/No boxes (default Yes)
@@ -97,10 +80,10 @@ public:
     QStringList names;                 // next texts typed into input boxes
     std::function<void()> onInput;     // runs while the input box is "open"
 
-    platform::Answer message(const QString &text, platform::Buttons buttons, platform::Icon icon,
+    platform::Answer message(const QString &text, platform::Buttons buttons, platform::Icon,
                              const QString &title, platform::Answer) override
     {
-        messages.append({text, title, buttons, icon});
+        messages.append({text, title});
         if (onMessage)
             onMessage();
         if (buttons == platform::Buttons::Ok)
@@ -120,47 +103,33 @@ class FakeStore : public platform::DataStore {
 public:
     QHash<QString, QByteArray> files;   // the working folder
     QHash<QString, QString> failing;    // file name -> reason every access fails
-    int locks = 0;
     int heldLocks = 0;                  // locks alive now
     int patchesUnlocked = 0;            // table writes made without the lock
 
     bool read(const QString &name, QByteArray &content, QString &error) override
     {
-        content.clear();
-        if (failing.contains(name)) {
-            error = failing.value(name);
-            return false;
-        }
-        content = files[name];   // creates it, empty, when missing
-        return true;
+        error = failing.value(name);
+        content = error.isEmpty() ? files[name] : QByteArray();   // creates a missing file
+        return error.isEmpty();
     }
     bool patch(const QString &name, qint64 offset, const QByteArray &bytes,
                QString &error) override
     {
-        if (failing.contains(name)) {
-            error = failing.value(name);
+        error = failing.value(name);
+        if (!error.isEmpty())
             return false;
-        }
-        if (heldLocks == 0 && name != QLatin1String("cardbacks.dat"))
-            ++patchesUnlocked;
+        patchesUnlocked += heldLocks == 0 && name != QLatin1String("cardbacks.dat");
         files[name] = platform::patched(files.value(name), offset, bytes);
         return true;
     }
-    std::unique_ptr<platform::Lock> lock() override
-    {
-        ++locks;
-        return std::make_unique<Held>(heldLocks);
-    }
+    std::unique_ptr<platform::Lock> lock() override { return std::make_unique<Held>(heldLocks); }
 
 private:
-    class Held : public platform::Lock {
-    public:
-        explicit Held(int &count) : count_(count) { ++count_; }
-        ~Held() override { --count_; }
+    struct Held : platform::Lock {
+        explicit Held(int &c) : count(++c) {}
+        ~Held() override { --count; }
         bool held() const override { return true; }
-
-    private:
-        int &count_;
+        int &count;
     };
 };
 

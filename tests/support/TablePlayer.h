@@ -39,12 +39,11 @@ public:
     FakePacer pacer;
     game::Table table{random, pacer};
     QString problem;
-    int timeUps = 0;
 
     // One input chosen by `op`; false when a rule broke (see `problem`).
     bool step(std::uint8_t op)
     {
-        const Snapshot before = snapshot();
+        const Snapshot before(table);
         const int code = op % 40;
         if (code < 24)
             table.clickPlace(code);
@@ -68,32 +67,23 @@ public:
 
 private:
     struct Snapshot {
+        explicit Snapshot(const game::Table &t)
+            : score(t.score()), elevens(t.elevens()), phase(t.phase())
+        {
+            for (int p = 0; p < game::PlaceCount; ++p)
+                places[p] = t.place(p);
+        }
         game::PlaceState places[game::PlaceCount];
         int score, elevens;
         game::Phase phase;
     };
 
-    Snapshot snapshot() const
-    {
-        Snapshot s{};
-        for (int p = 0; p < game::PlaceCount; ++p)
-            s.places[p] = table.place(p);
-        s.score = table.score();
-        s.elevens = table.elevens();
-        s.phase = table.phase();
-        return s;
-    }
-
-    bool fail(const QString &why)
-    {
-        problem = why;
-        return false;
-    }
+    bool fail(const QString &why) { return (problem = why).isEmpty(); }
 
     bool check(const Snapshot &before, int code)
     {
         using Shows = game::PlaceState::Shows;
-        const Snapshot now = snapshot();
+        const Snapshot now(table);
         if (now.phase == game::Phase::Idle)
             return true;
         std::set<int> seen;
