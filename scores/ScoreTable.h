@@ -14,6 +14,7 @@
 namespace platform {
 class DataStore;
 class Dialogs;
+struct StoreError;
 }
 
 namespace scores {
@@ -40,18 +41,15 @@ QByteArray storedName(const QString &typed);
 class FileTrouble {
 public:
     // Notes a failure; the first failure of a file is the one told, a later
-    // one of the same file adds nothing.
-    void add(const QString &file, const QString &reason, bool writing);
+    // one of the same file adds nothing. A file that is not a plain file is
+    // told only once in a run.
+    void add(const platform::StoreError &error);
     // Shows the message, ending with `outcome` (what this means for the game),
     // when anything failed, then forgets it.
     void report(platform::Dialogs &dialogs, const QString &outcome);
 
 private:
-    struct Problem {
-        QString file, reason;
-        bool writing;
-    };
-    QList<Problem> problems_;
+    QList<platform::StoreError> problems_;
 };
 
 // Endings of the message, by what the failure means for the player.
@@ -64,23 +62,18 @@ inline const QString StartsWithout =
 inline const QString BackNotSaved =
     QStringLiteral("the chosen card back shows now but is not saved for the next start.");
 
-// Reads one data file into `content`; a file that fails reads as empty and is
-// noted. True when it was read.
-bool readFile(platform::DataStore &store, const QString &file, QByteArray &content,
-              FileTrouble &trouble);
+// Reads the first `length` bytes of a data file into `content`; a file that
+// fails reads as empty and is noted. True when it was read.
+bool readFile(platform::DataStore &store, const QString &file, qint64 length,
+              QByteArray &content, FileTrouble &trouble);
 
 // Reads both table files, hiscores.dat first. `table` holds what could be read
 // (a file that failed reads as empty: scores 0, blank names); true when both
 // were read.
 bool readTable(platform::DataStore &store, Table &table, FileTrouble &trouble);
 
-// Writes all ten entries: 40 bytes at offset 9 of hiscores.dat, then 100 bytes
-// at offset 9 of names.dat, every other byte kept. When hiscores.dat fails,
-// names.dat is left alone; when names.dat fails after hiscores.dat was written,
-// the scores of `previous` (the table as it was read) are put back, so names
-// and scores never part. True when both files were written. The caller holds
-// the store's lock.
-bool writeTable(platform::DataStore &store, const Table &table, const Table *previous,
-                FileTrouble &trouble);
+// Writes all ten entries, every field that changed and nothing else, both
+// files together or neither. The caller holds the store's lock.
+bool writeTable(platform::DataStore &store, const Table &table, FileTrouble &trouble);
 
 } // namespace scores

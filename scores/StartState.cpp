@@ -9,8 +9,16 @@ StartState readStartState(platform::DataStore &store, platform::Dialogs &dialogs
 {
     FileTrouble trouble;
     QByteArray hiscores, cardbacks;
-    readFile(store, HiScoresFile, hiscores, trouble);
-    readFile(store, CardBacksFile, cardbacks, trouble);
+    {
+        // A save that the last run was stopped in the middle of is finished
+        // first, so the table read is the one from before it or after it.
+        const auto lock = store.lock();
+        platform::StoreError error;
+        if (lock->held() && !store.recover(error))
+            trouble.add(error);
+        readFile(store, HiScoresFile, HiScoresLength, hiscores, trouble);
+    }
+    readFile(store, CardBacksFile, 2, cardbacks, trouble);
     trouble.report(dialogs, StartsWithout);
 
     StartState state;
@@ -24,11 +32,11 @@ bool saveCardBack(platform::DataStore &store, platform::Dialogs &dialogs, int ba
 {
     // Outside the table lock: another copy of the game only ever writes its
     // own choice over the whole field.
-    QString error;
-    if (store.patch(CardBacksFile, 0, encodeCardBack(std::int16_t(back)), error))
+    platform::StoreError error;
+    if (store.write({{CardBacksFile, 0, encodeCardBack(std::int16_t(back))}}, error))
         return true;
     FileTrouble trouble;
-    trouble.add(CardBacksFile, error, true);
+    trouble.add(error);
     trouble.report(dialogs, BackNotSaved);
     return false;
 }

@@ -138,13 +138,21 @@ void frmHiScores::Form_Load(FileTrouble &trouble)
     // this read and the clear is not wiped out.
     const auto lock = store_.lock();
     QByteArray hiscores;
-    QString error;
+    platform::StoreError error;
     // A file that cannot be read is left alone: it may hold scores. The
     // GetScores that follows every showing tells the player about it.
-    if (!store_.read(scores::HiScoresFile, hiscores, error))
+    if (!lock->held() || !store_.read(scores::HiScoresFile, scores::HiScoresLength, hiscores, error))
         return;
     if (scores::scoreAt(hiscores, 1) == 0)
         clearScores(trouble, false);
+}
+
+// Another copy of the game holds the table for longer than a save takes: it
+// is not written over, and the player hears so.
+platform::StoreError frmHiScores::busy()
+{
+    return {platform::StoreError::Kind::Busy, scores::HiScoresFile,
+            QStringLiteral("another copy of the game is saving it")};
 }
 
 void frmHiScores::GetScores()
@@ -177,20 +185,17 @@ void frmHiScores::ClearScores()
     bool cleared = false;
     {
         const auto lock = store_.lock();
-        cleared = clearScores(trouble, true);
+        if (lock->held())
+            cleared = clearScores(trouble, true);
+        else
+            trouble.add(busy());
     }
     trouble.report(dialogs_, cleared ? scores::TableShownAsRead : scores::TableNotChanged);
 }
 
 bool frmHiScores::clearScores(FileTrouble &trouble, bool show)
 {
-    // The scores as they were, to put back should names.dat fail after
-    // hiscores.dat has been cleared.
-    QByteArray hiscores;
-    QString error;
-    const bool known = store_.read(scores::HiScoresFile, hiscores, error);
-    const Table previous = scores::tableFrom(hiscores, {});
-    const bool cleared = scores::writeTable(store_, Table{}, known ? &previous : nullptr, trouble);
+    const bool cleared = scores::writeTable(store_, Table{}, trouble);
     // The best score follows the table only when the table really was cleared.
     if (cleared)
         emit bestScoreChanged(0);
@@ -220,11 +225,15 @@ void frmHiScores::HighScores(std::int32_t score, std::int32_t best)
         // another copy wrote meanwhile is kept, and the rank is found again.
         const auto lock = store_.lock();
         Table fresh;
-        if (scores::readTable(store_, fresh, trouble)) {
+        if (!lock->held()) {
+            trouble.add(busy());
+            if (asked)
+                scores::insertEntry(work, scores::insertionRank(work, score), score, name);
+        } else if (scores::readTable(store_, fresh, trouble)) {
             work = fresh;
             if (asked)
                 scores::insertEntry(work, scores::insertionRank(work, score), score, name);
-            saved = scores::writeTable(store_, work, &fresh, trouble);
+            saved = scores::writeTable(store_, work, trouble);
         } else if (asked) {
             // Nothing is written over a file that could not be read; the player
             // still sees the entry among what could be read.

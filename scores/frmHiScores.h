@@ -1,6 +1,7 @@
 #pragma once
 // The high score window: shows the ten-place table and owns every change to it.
 
+#include "platform/DataStore.h"
 #include "scores/DataFiles.h"
 
 #include <QPointer>
@@ -54,6 +55,7 @@ private:
     // when `show`; true when the table was cleared.
     bool clearScores(scores::FileTrouble &trouble, bool show);
     void showEntries(const scores::Table &table);
+    static platform::StoreError busy();
 
     platform::DataStore &store_;
     platform::Dialogs &dialogs_;

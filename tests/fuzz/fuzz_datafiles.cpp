@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::int32_t score = scores::scoreAt(QByteArray(9, '\0') + all.mid(b, 4), 1);
     const int rank = scores::insertionRank(table, score);
     scores::insertEntry(table, rank, score, scores::storedName(QString::fromUtf8(all.mid(b, 24))));
-    scores::writeTable(store, table, nullptr, trouble);
+    scores::writeTable(store, table, trouble);
     const QByteArray &hiscores = store.files[scores::HiScoresFile];
     const QByteArray &names = store.files[scores::NamesFile];
     bool ok = rank >= 0 && rank <= scores::Entries && scores::tableFrom(hiscores, names) == table;

@@ -112,6 +112,19 @@ private slots:
         QCOMPARE(best.size(), 0);
     }
 
+    void aBusyTableIsNotWrittenOver()
+    {
+        put({"ANN"});
+        const auto before = store.files;
+        store.busy = true;
+        dialogs.names = {"BOB"};
+        w->HighScores(150, 100);
+        QCOMPARE(store.files, before);
+        QCOMPARE(text("lblName0"), QString("BOB       "));   // shown, though not kept
+        QVERIFY(dialogs.messages.value(0).text.startsWith(
+            "Quintrel could not save the high score table: another copy of the game is saving it."));
+    }
+
     void clearing()
     {
         QSignalSpy best(w.get(), &frmHiScores::bestScoreChanged);

@@ -103,33 +103,43 @@ class FakeStore : public platform::DataStore {
 public:
     QHash<QString, QByteArray> files;   // the working folder
     QHash<QString, QString> failing;    // file name -> reason every access fails
+    bool busy = false;                  // another copy holds the lock
     int heldLocks = 0;                  // locks alive now
     int patchesUnlocked = 0;            // table writes made without the lock
 
-    bool read(const QString &name, QByteArray &content, QString &error) override
+    bool read(const QString &name, qint64 length, QByteArray &content,
+              platform::StoreError &error) override
     {
-        error = failing.value(name);
-        content = error.isEmpty() ? files[name] : QByteArray();   // creates a missing file
-        return error.isEmpty();
+        error = {platform::StoreError::Kind::Read, name, failing.value(name)};
+        content = error.reason.isEmpty() ? files[name].left(length) : QByteArray();
+        return error.reason.isEmpty();   // a missing file is created, empty
     }
-    bool patch(const QString &name, qint64 offset, const QByteArray &bytes,
-               QString &error) override
+    bool write(const QList<platform::Patch> &patches, platform::StoreError &error) override
     {
-        error = failing.value(name);
-        if (!error.isEmpty())
-            return false;
-        patchesUnlocked += heldLocks == 0 && name != QLatin1String("cardbacks.dat");
-        files[name] = platform::patched(files.value(name), offset, bytes);
+        for (const auto &p : patches)
+            if (failing.contains(p.file)) {
+                error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file)};
+                return false;
+            }
+        for (const auto &p : patches) {
+            patchesUnlocked += heldLocks == 0 && p.file != QLatin1String("cardbacks.dat");
+            files[p.file] = platform::patched(files.value(p.file), p.offset, p.bytes);
+        }
         return true;
     }
-    std::unique_ptr<platform::Lock> lock() override { return std::make_unique<Held>(heldLocks); }
+    std::unique_ptr<platform::Lock> lock() override
+    {
+        return std::make_unique<Held>(heldLocks, !busy);
+    }
+    bool recover(platform::StoreError &) override { return true; }
 
 private:
     struct Held : platform::Lock {
-        explicit Held(int &c) : count(++c) {}
-        ~Held() override { --count; }
-        bool held() const override { return true; }
+        Held(int &c, bool taken) : count(c), taken(taken) { count += taken; }
+        ~Held() override { count -= taken; }
+        bool held() const override { return taken; }
         int &count;
+        bool taken;
     };
 };
 
