@@ -1,6 +1,7 @@
 #include "app/frmQuintrel.h"
 
 #include "assets/Art.h"
+#include "cards/CardArt.h"
 #include "cards/CardPicture.h"
 #include "platform/Dialogs.h"
 #include "scores/StartState.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 using game::Phase;
@@ -60,6 +62,7 @@ void frmQuintrel::buildControls()
 {
     setObjectName(QStringLiteral("frmQuintrel"));
     setWindowTitle(QStringLiteral("Quintrel"));
+    setAccessibleName(QStringLiteral("Quintrel"));
     setGeometry(px(1575), px(1005), px(8880), px(6795));
     setFixedSize(px(8880), px(6795));
     setAutoFillBackground(true);
@@ -74,7 +77,7 @@ void frmQuintrel::buildControls()
         place->setObjectName(QStringLiteral("imgSpot%1").arg(i));
         place->move(px(PlacePositions[std::size_t(i)].left), px(PlacePositions[std::size_t(i)].top));
         place->setEnabled(false);
-        connect(place, &CardPicture::clicked, &table_, &game::Table::clickPlace);
+        connect(place, &CardPicture::picked, &table_, &game::Table::clickPlace);
         places_[std::size_t(i)] = place;
     }
 
@@ -109,11 +112,11 @@ void frmQuintrel::buildControls()
     };
     using art::FontFace;
     const QColor red(255, 0, 0), yellow(255, 255, 0), cyan(0, 255, 255), green(0, 255, 0);
-    auto *lblElevens = makeLabel("lblElevens", QStringLiteral("ELEVENS"), ui::twips(120, 840, 1215, 375),
+    makeLabel("lblElevens", QStringLiteral("ELEVENS"), ui::twips(120, 840, 1215, 375),
                            red, Qt::AlignHCenter, FontFace::Futura, 14.25);
     lblEleven_ = makeLabel("lblEleven", QStringLiteral("0"), ui::twips(240, 1200, 735, 495), yellow,
                           Qt::AlignHCenter, FontFace::Times, 26.25);
-    auto *lblHigh = makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), ui::twips(5400, 120, 1815, 255),
+    makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), ui::twips(5400, 120, 1815, 255),
                         cyan, Qt::AlignLeft, FontFace::Futura, 12);
     lblHighScore_ = makeLabel("lblHighScore", QStringLiteral("200000"),
                              ui::twips(7320, 120, 1095, 255), cyan, Qt::AlignLeft, FontFace::Futura, 12);
@@ -128,9 +131,9 @@ void frmQuintrel::buildControls()
     lblCards->setWordWrap(true);
     lblCardsLeft_ = makeLabel("lblCardsLeft", QStringLiteral("30"), ui::twips(2880, 6360, 375, 255),
                              yellow, Qt::AlignHCenter, FontFace::Futura, 12);
-    auto *lblTime = makeLabel("lblTime", QStringLiteral("TIME LEFT:"), ui::twips(360, 6000, 1455, 255), red,
+    makeLabel("lblTime", QStringLiteral("TIME LEFT:"), ui::twips(360, 6000, 1455, 255), red,
                         Qt::AlignLeft, FontFace::Futura, 12);
-    auto *lblScore = makeLabel("lblScore", QStringLiteral("SCORE:"), ui::twips(7080, 6000, 1215, 375), red,
+    makeLabel("lblScore", QStringLiteral("SCORE:"), ui::twips(7080, 6000, 1215, 375), red,
                          Qt::AlignRight, FontFace::Futura, 14.25);
     lblScoreTot_ = makeLabel("lblScoreTot", QStringLiteral("200000"), ui::twips(7080, 6360, 1335, 375),
                             green, Qt::AlignHCenter, FontFace::Futura, 15.75);
@@ -148,7 +151,8 @@ void frmQuintrel::buildControls()
     setTabOrder(cmdDeal_, cmdExit_);
     setTabOrder(cmdExit_, progressBar_);
 
-    // The window as it waits for the first Deal.
+    // The window as it waits for the first Deal, which Space or Enter makes.
+    cmdDeal_->setFocus(Qt::OtherFocusReason);
     lblRunTot_->clear();
     lblScoreTot_->clear();
     lblBonusTxt_->hide();
@@ -163,6 +167,11 @@ void frmQuintrel::buildControls()
     clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
+    // N turns the next card wherever the focus is on the table.
+    connect(new QShortcut(QKeySequence(Qt::Key_N), this), &QShortcut::activated, this,
+            [this] { table_.clickPlace(game::DeckPlace); });
+    progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
+
     connect(cmdDeal_, &QPushButton::clicked, &table_, &game::Table::deal);
     connect(cmdTake_, &QPushButton::clicked, &table_, &game::Table::takeScore);
     connect(cmdExit_, &QPushButton::clicked, this, &frmQuintrel::exitRequested);
@@ -176,15 +185,26 @@ void frmQuintrel::bindTable()
     connect(&table_, &Table::placeChanged, this, &frmQuintrel::showPlace);
     connect(&table_, &Table::phaseChanged, this, &frmQuintrel::showPhase);
     connect(&table_, &Table::bannerChanged, this, &frmQuintrel::showBanner);
+    // Each figure also tells a screen reader what it is.
+    auto show = [](QLabel *label, const QString &what, const QString &text) {
+        label->setText(text);
+        label->setAccessibleName(text.isEmpty() ? what : what + QLatin1Char(' ') + text);
+    };
     connect(&table_, &Table::scoreChanged, this,
-            [this](int score) { lblScoreTot_->setText(number(score)); });
+            [this, show](int score) { show(lblScoreTot_, QStringLiteral("Score"), number(score)); });
     connect(&table_, &Table::elevensChanged, this,
-            [this](int shown) { lblEleven_->setText(number(shown)); });
-    connect(&table_, &Table::cardsLeftChanged, this,
-            [this](int cards) { lblCardsLeft_->setText(number(cards)); });
-    connect(&table_, &Table::secondsLeftChanged, progressBar_, &QProgressBar::setValue);
-    connect(&table_, &Table::runningTotalChanged, this, [this](std::optional<int> total) {
-        lblRunTot_->setText(total ? number(*total) : QString());
+            [this, show](int shown) { show(lblEleven_, QStringLiteral("Elevens"), number(shown)); });
+    connect(&table_, &Table::cardsLeftChanged, this, [this, show](int cards) {
+        cardsLeft_ = cards;
+        show(lblCardsLeft_, QStringLiteral("Cards left"), number(cards));
+        showPlace(game::DeckPlace);
+    });
+    connect(&table_, &Table::secondsLeftChanged, this, [this](int seconds) {
+        progressBar_->setValue(seconds);
+        progressBar_->setAccessibleName(QStringLiteral("Time left %1 seconds").arg(seconds));
+    });
+    connect(&table_, &Table::runningTotalChanged, this, [this, show](std::optional<int> total) {
+        show(lblRunTot_, QStringLiteral("Running total"), total ? number(*total) : QString());
     });
     connect(&table_, &Table::clockRunningChanged, this, [this](bool running) {
         if (running)
@@ -206,6 +226,7 @@ void frmQuintrel::showPlace(int index)
 {
     const PlaceState state = table_.place(index);
     CardPicture *place = places_[std::size_t(index)];
+    const bool hadFocus = place->hasFocus();
     switch (state.shows) {
     case PlaceState::Shows::Back:
         place->showBack(cardBack_);
@@ -214,11 +235,62 @@ void frmQuintrel::showPlace(int index)
         place->showFace(state.card.face());
         break;
     case PlaceState::Shows::Nothing:
+        place->showNothing();
         break;
     }
-    place->setVisible(state.shows != PlaceState::Shows::Nothing);
+    // An empty drawn-card place stays, so a screen reader can say it is empty.
+    place->setVisible(state.shows != PlaceState::Shows::Nothing || index == game::DrawnPlace);
     place->setEnabled(state.open && table_.phase() == Phase::Playing);
     place->setOutline(state.selected ? SelectionRed : QColor());
+    place->setChecked(state.selected);
+    nameForReader(index, state);
+    if (hadFocus)
+        keepFocus(place);
+}
+
+void frmQuintrel::nameForReader(int index, const PlaceState &state)
+{
+    CardPicture *place = places_[std::size_t(index)];
+    QString name, description;
+    if (index == game::DeckPlace) {
+        name = table_.phase() == Phase::Idle ? QStringLiteral("Deck")
+                                              : QStringLiteral("Deck, %1 cards").arg(cardsLeft_);
+    } else if (state.shows == PlaceState::Shows::Face) {
+        name = cards::faceName(state.card.face());
+        if (state.selected)
+            description = QStringLiteral("selected");
+        else if (!state.open)
+            description = QStringLiteral("covered");
+    } else if (state.shows == PlaceState::Shows::Back) {
+        name = QStringLiteral("Card face down");
+    } else {
+        name = QStringLiteral("No drawn card");
+    }
+    place->setAccessibleName(name);
+    place->setAccessibleDescription(description);
+}
+
+// A card that leaves, or closes, passes the focus to the nearest card that
+// can take it; with none, to the deck, then to the buttons.
+void frmQuintrel::keepFocus(CardPicture *leaving)
+{
+    if (leaving->isVisible() && leaving->isEnabled())
+        return;
+    CardPicture *nearest = nullptr;
+    int distance = 0;
+    for (CardPicture *place : places_) {
+        if (place == leaving || !place->isVisible() || !place->isEnabled())
+            continue;
+        const int d = (place->geometry().center() - leaving->geometry().center()).manhattanLength();
+        if (!nearest || d < distance) {
+            nearest = place;
+            distance = d;
+        }
+    }
+    if (nearest)
+        nearest->setFocus(Qt::TabFocusReason);
+    else if (cmdTake_->isVisible())
+        cmdTake_->setFocus(Qt::TabFocusReason);
 }
 
 void frmQuintrel::showPhase(Phase phase)
@@ -231,6 +303,12 @@ void frmQuintrel::showPhase(Phase phase)
     cmdTake_->setVisible(phase == Phase::Playing);
     for (int p = 0; p < game::PlaceCount; ++p)
         places_[std::size_t(p)]->setEnabled(phase == Phase::Playing && table_.place(p).open);
+    // A round starts with the focus on the deck, a game ends with it on
+    // Deal; neither shows its ring before the player uses the keyboard.
+    if (phase == Phase::Playing)
+        places_[game::DeckPlace]->setFocus(Qt::OtherFocusReason);
+    else if (between)
+        cmdDeal_->setFocus(Qt::OtherFocusReason);
 }
 
 void frmQuintrel::showBanner(const game::Banner &banner)
@@ -239,6 +317,11 @@ void frmQuintrel::showBanner(const game::Banner &banner)
     lblBonusTxt_->setVisible(!banner.title.isEmpty());
     lblBonusScore_->setText(banner.amount ? number(*banner.amount) : QString());
     lblBonusScore_->setVisible(banner.amountShown);
+    // A listener hears the banner and each step of a count as a change of
+    // the banner's name.
+    lblBonusTxt_->setAccessibleName(banner.amount ? banner.title + QLatin1Char(' ') +
+                                                        number(*banner.amount)
+                                                  : banner.title);
 }
 
 void frmQuintrel::showBestScore(std::int32_t best)

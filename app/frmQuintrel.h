@@ -57,6 +57,10 @@ private:
     void buildControls();
     void bindTable();
     void showPlace(int place);
+    // The name a screen reader gives a place, and what it says of its state.
+    void nameForReader(int place, const game::PlaceState &state);
+    // Keeps the keyboard's focus on something that takes it.
+    void keepFocus(CardPicture *leaving);
     void showPhase(game::Phase phase);
     void showBanner(const game::Banner &banner);
     void showBestScore(std::int32_t best);
@@ -69,6 +73,7 @@ private:
     game::Table table_;
     std::int32_t bestScore_ = 0;
     int cardBack_ = 0;
+    int cardsLeft_ = 30;
 
     std::array<CardPicture *, game::PlaceCount> places_{};
     QPushButton *cmdMenu_ = nullptr, *cmdScores_ = nullptr, *cmdTake_ = nullptr,

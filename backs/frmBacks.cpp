@@ -32,7 +32,7 @@ frmBacks::frmBacks(QWidget *owner)
         picture->setToolTip(cards::backName(i));
         picture->setAccessibleName(cards::backName(i));
         picture->move(Columns[i % 5], i < 5 ? TopRow : BottomRow);
-        connect(picture, &CardPicture::clicked, this, &frmBacks::choose);
+        connect(picture, &CardPicture::picked, this, &frmBacks::choose);
         backs_.append(picture);
     }
 

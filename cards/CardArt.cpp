@@ -48,6 +48,17 @@ QString backName(int index)
     return QString::fromLatin1(names[(index >= 0 && index < BackCount) ? index : 0]);
 }
 
+QString faceName(int index)
+{
+    static const char *ranks[10] = {"Ace", "Two", "Three", "Four", "Five",
+                                    "Six", "Seven", "Eight", "Nine", "Ten"};
+    static const char *suits[4] = {"Spades", "Hearts", "Clubs", "Diamonds"};
+    index = qBound(0, index, FaceCount - 1);
+    const int position = index % 13;
+    return QStringLiteral("%1 of %2")
+        .arg(QLatin1String(ranks[position < 10 ? position : 0]), QLatin1String(suits[index / 13]));
+}
+
 QPixmap skullPicture(qreal dpr) { return back(0, dpr); }
 
 } // namespace cards

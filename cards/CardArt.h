@@ -15,6 +15,10 @@ inline constexpr int BackCount = 10;
 // of each suit repeat its Ace.
 QPixmap face(int index, qreal dpr);
 
+// What face `index` shows, as a screen reader says it: "Seven of Hearts".
+// A Jack, Queen or King place shows, and reads as, the Ace of its suit.
+QString faceName(int index);
+
 // Back `index`; an index outside 0 to 9 gives back 0.
 QPixmap back(int index, qreal dpr);
 // What back `index` shows, for tooltips and screen readers.

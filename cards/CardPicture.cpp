@@ -3,20 +3,27 @@
 #include "cards/CardArt.h"
 #include "cards/CardSize.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
+
+#include <limits>
 
 using namespace cards;
 
 CardPicture::CardPicture(int index, QWidget *parent, int outlineWidth)
-    : QWidget(parent), index_(index), outlineWidth_(outlineWidth)
+    : QAbstractButton(parent), index_(index), outlineWidth_(outlineWidth)
 {
     setFixedSize(CardWidth, CardHeight);
+    // The keyboard gives the focus; a click does not take it from the key.
+    setFocusPolicy(Qt::TabFocus);
+    setCheckable(true);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit picked(index_); });
 }
 
 void CardPicture::showFace(int face) { show(Shows::Face, face); }
 void CardPicture::showBack(int back) { show(Shows::Back, back); }
+void CardPicture::showNothing() { show(Shows::Nothing, 0); }
 
 void CardPicture::show(Shows shows, int picture)
 {
@@ -38,6 +45,8 @@ void CardPicture::setOutline(const QColor &colour)
 
 void CardPicture::paintEvent(QPaintEvent *)
 {
+    if (shows_ == Shows::Nothing)
+        return;
     const qreal dpr = devicePixelRatioF();
     const QString key = QStringLiteral("card:%1:%2:%3").arg(int(shows_)).arg(picture_).arg(dpr);
     QPixmap pixmap;
@@ -47,28 +56,84 @@ void CardPicture::paintEvent(QPaintEvent *)
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, pixmap);
-    if (!outline_.isValid())
+    if (outline_.isValid()) {
+        // The outline runs inside the card from (1, 1) to (74, 99), both
+        // corners included, growing inwards with its width.
+        const QRect r(1, 1, CardWidth - 1, CardHeight - 1);
+        const int w = outlineWidth_;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), outline_);
+        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), outline_);
+        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), outline_);
+        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), outline_);
+    }
+    if (hasFocus() && ring_) {
+        // Black outside, yellow inside, dashed: it shows on a white face and
+        // on a dark back alike, and is never the red of a selection.
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF ring = QRectF(rect()).adjusted(6, 6, -6, -6);
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawRoundedRect(ring, 3, 3);
+        painter.setPen(QPen(QColor(255, 230, 0), 2, Qt::DashLine));
+        painter.drawRoundedRect(ring, 3, 3);
+    }
+}
+
+CardPicture *CardPicture::neighbour(Qt::Key arrow) const
+{
+    const QPoint from = geometry().center();
+    CardPicture *best = nullptr;
+    int bestScore = std::numeric_limits<int>::max();
+    for (CardPicture *other : parentWidget()->findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
+        if (other == this || !other->isVisible() || !other->isEnabled())
+            continue;
+        const QPoint d = other->geometry().center() - from;
+        // How far along the arrow, and how far off it.
+        int along = 0, off = 0;
+        switch (arrow) {
+        case Qt::Key_Left: along = -d.x(); off = d.y(); break;
+        case Qt::Key_Right: along = d.x(); off = d.y(); break;
+        case Qt::Key_Up: along = -d.y(); off = d.x(); break;
+        case Qt::Key_Down: along = d.y(); off = d.x(); break;
+        default: return nullptr;
+        }
+        if (along <= 0)
+            continue;
+        const int score = along + 5 * std::abs(off);   // a row before a diagonal
+        if (score < bestScore) {
+            bestScore = score;
+            best = other;
+        }
+    }
+    return best;
+}
+
+void CardPicture::focusInEvent(QFocusEvent *event)
+{
+    ring_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+            event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void CardPicture::keyPressEvent(QKeyEvent *event)
+{
+    if (!ring_) {
+        ring_ = true;
+        update();
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
         return;
-    // The outline runs inside the card from (1, 1) to (74, 99), both corners
-    // included, growing inwards with its width.
-    const QRect r(1, 1, CardWidth - 1, CardHeight - 1);
-    const int w = outlineWidth_;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), outline_);
-    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), outline_);
-    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), outline_);
-    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), outline_);
-}
-
-void CardPicture::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void CardPicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked(index_);
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (CardPicture *next = neighbour(Qt::Key(event->key())))
+            next->setFocus(Qt::TabFocusReason);
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }

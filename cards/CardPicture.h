@@ -1,23 +1,27 @@
 #pragma once
-// A card-sized picture that reacts to clicks: a face, a back, or nothing, with
+// A card-sized button that shows a picture: a face, a back, or nothing, with
 // an outline drawn over it. The table's places and the chooser's backs are
 // made of it. The picture is rendered for the screen it is on, so it stays
-// sharp at any scale.
+// sharp at any scale. It takes the focus from the keyboard, draws a ring
+// while it has it, and the arrow keys move the focus to the nearest card in
+// that direction that can take it.
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QWidget>
 
-class CardPicture : public QWidget {
+class CardPicture : public QAbstractButton {
     Q_OBJECT
 public:
-    enum class Shows { Back, Face };
+    enum class Shows { Back, Face, Nothing };
 
     CardPicture(int index, QWidget *parent, int outlineWidth = 1);
 
     int index() const { return index_; }
-    // Face 0 to 51 or back 0 to 9. A new picture comes without an outline.
+    // Face 0 to 51, back 0 to 9, or an empty place. A new picture comes
+    // without an outline.
     void showFace(int face);
     void showBack(int back);
+    void showNothing();
     Shows shows() const { return shows_; }
     int picture() const { return picture_; }
 
@@ -25,13 +29,20 @@ public:
     void setOutline(const QColor &colour);
     QColor outline() const { return outline_; }
 
+    // The card nearest this one in the direction of an arrow key that can
+    // take the focus, among its siblings; null when there is none.
+    CardPicture *neighbour(Qt::Key arrow) const;
+
 signals:
-    void clicked(int index);
+    // A click, Space or Enter.
+    void picked(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    // The player's pick decides the mark, not the button.
+    void nextCheckState() override {}
 
 private:
     void show(Shows shows, int picture);
@@ -41,5 +52,7 @@ private:
     Shows shows_ = Shows::Back;
     int picture_ = 0;
     QColor outline_;
-    bool pressed_ = false;
+    // The ring shows once the keyboard is in use: a focus given by the game
+    // or a click shows none until a key is pressed.
+    bool ring_ = false;
 };

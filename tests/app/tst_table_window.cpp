@@ -7,6 +7,7 @@
 #include "support/Fakes.h"
 #include "windows/frmMenu.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -136,6 +137,34 @@ private slots:
         QVERIFY(!clock->isActive());
         QTRY_COMPARE(t.dialogs.messages.value(0).text, QString("time is up!!!"));
         QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 2"));
+    }
+
+    void playedFromTheKeyboard()
+    {
+        Window t;
+        t.random.stackDeck({1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                            22, 5, 6});   // a 5 on place 20, a 6 on 21, then card 23
+        t.open();
+        QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+        auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Space);   // Deal has the focus from the start
+        QCOMPARE(t.pacer.fire(), 1500);
+        QCOMPARE(QApplication::focusWidget(), t.place(23));   // the deck
+        key(Qt::Key_Up);       // the card straight above, place 7
+        key(Qt::Key_Left);     // past the covered cards to place 20
+        QCOMPARE(QApplication::focusWidget(), t.place(20));
+        key(Qt::Key_Space);
+        key(Qt::Key_Right);    // along the row to 21
+        key(Qt::Key_Return);   // 5 + 6: both go
+        QVERIFY(!t.place(20)->isVisible() && !t.place(21)->isVisible());
+        QCOMPARE(t.text("lblEleven"), QString("1"));
+        // The focus went on to a card that takes it, and N turns the deck.
+        auto *focus = qobject_cast<CardPicture *>(QApplication::focusWidget());
+        QVERIFY(focus && focus->isVisible() && focus->isEnabled());
+        key(Qt::Key_N);
+        QCOMPARE(t.place(22)->accessibleName(), QString("Ten of Hearts"));
+        QCOMPARE(t.place(23)->accessibleName(), QString("Deck, 29 cards"));
+        QCOMPARE(t.find("lblScoreTot")->accessibleName(), QString("Score 400"));
     }
 
     void gameOverOffersTheScore()
