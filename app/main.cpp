@@ -6,6 +6,7 @@
 #include "platform/Pacer.h"
 #include "platform/Random.h"
 #include "platform/SystemInfo.h"
+#include "ui/FocusStyle.h"
 #include "version/Version.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(version::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
+    QApplication::setStyle(new ui::FocusStyle);
 
     platform::ClockSeededRandom random;
     platform::TimerPacer pacer;

@@ -1,0 +1,17 @@
+#pragma once
+// The desktop's style with a focus mark a player can see: a button that has
+// the keyboard's focus wears a thick dashed ring inside its edge, where the
+// plain style draws a faint line.
+
+#include <QProxyStyle>
+
+namespace ui {
+
+class FocusStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override;
+};
+
+} // namespace ui
