@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 #include "platform/SystemInfo.h"
 #include "ui/FocusStyle.h"
+#include "ui/Placement.h"
 #include "version/Version.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(version::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
     QApplication::setStyle(new ui::FocusStyle);
+    ui::keepWindowsOnScreen();
 
     platform::ClockSeededRandom random;
     platform::TimerPacer pacer;

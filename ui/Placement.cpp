@@ -1,7 +1,12 @@
 #include "ui/Placement.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -21,6 +26,44 @@ void showInFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+QRect placeOnScreen(const QRect &designed, const QRect &available)
+{
+    QRect placed = designed;
+    placed.moveLeft(std::max(available.left(),
+                             std::min(designed.left(), available.right() + 1 - designed.width())));
+    placed.moveTop(std::max(available.top(),
+                            std::min(designed.top(), available.bottom() + 1 - designed.height())));
+    return placed;
+}
+
+namespace {
+
+class ScreenKeeper : public QObject {
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(object);
+        if (event->type() != QEvent::Show || !window || !window->isWindow())
+            return false;
+        QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
+        if (!screen)
+            screen = window->screen();
+        // The frame is known only once a window manager has framed the window.
+        const QRect frame = window->frameGeometry();
+        const QRect placed = placeOnScreen(frame, screen->availableGeometry());
+        if (placed != frame)
+            window->move(window->pos() + (placed.topLeft() - frame.topLeft()));
+        return false;
+    }
+};
+
+} // namespace
+
+void keepWindowsOnScreen()
+{
+    qApp->installEventFilter(new ScreenKeeper);
 }
 
 } // namespace ui

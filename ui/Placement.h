@@ -1,6 +1,8 @@
 #pragma once
 // Where a window of the game stands among the others.
 
+#include <QRect>
+
 class QWidget;
 
 namespace ui {
@@ -12,5 +14,16 @@ void keepAbove(QWidget *window, QWidget *owner);
 // Shows a window without blocking, brings it to the front and gives it the
 // input.
 void showInFront(QWidget *window);
+
+// Where a window designed at `designed` stands on a screen whose free area is
+// `available`: where it was designed when it fits there wholly, else moved
+// the least that brings it on; a window larger than the area keeps its top
+// left corner on it.
+QRect placeOnScreen(const QRect &designed, const QRect &available);
+
+// From now on every window of the game, as it is shown, is moved onto the
+// free area of its screen where its designed place would leave a part off it
+// (a small screen, or a large scale).
+void keepWindowsOnScreen();
 
 } // namespace ui
