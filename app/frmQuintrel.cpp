@@ -86,6 +86,7 @@ void frmQuintrel::buildControls()
         b->setObjectName(QLatin1String(name));
         b->setGeometry(geometry);
         b->setFont(art::font(art::FontFace::SansSerif, 8.25, false));
+        b->setAutoDefault(true);   // Enter presses the button that has the focus
         return b;
     };
     cmdMenu_ = makeButton("cmdMenu", QStringLiteral("&Menu"), ui::twips(120, 120, 1215, 495));
@@ -217,9 +218,11 @@ void frmQuintrel::bindTable()
         services_.dialogs.message(QStringLiteral("time is up!!!"));
         table_.acknowledgeTimeUp();
     }, Qt::QueuedConnection);
-    connect(&table_, &Table::gameOver, this,
-            [this](int finalScore) { hiScores().HighScores(finalScore, bestScore_); },
-            Qt::QueuedConnection);
+    // The name prompt keeps "GAME OVER" in view.
+    connect(&table_, &Table::gameOver, this, [this](int finalScore) {
+        const QRect banner(lblBonusTxt_->mapToGlobal(QPoint()), lblBonusTxt_->size());
+        hiScores().HighScores(finalScore, bestScore_, banner);
+    }, Qt::QueuedConnection);
 }
 
 void frmQuintrel::showPlace(int index)

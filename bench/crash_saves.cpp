@@ -37,7 +37,7 @@ public:
         ++told;
         return platform::Answer::Ok;
     }
-    QString input(const QString &, const QString &) override { return {}; }
+    QString input(const QString &, const QString &, const QRect &) override { return {}; }
 };
 
 } // namespace

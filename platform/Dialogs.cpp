@@ -32,16 +32,21 @@ Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const
     return Answer::Ok;
 }
 
-QString QtDialogs::input(const QString &prompt, const QString &title)
+QString QtDialogs::input(const QString &prompt, const QString &title, const QRect &keepClear)
 {
     // A prompt may break its lines with a bare carriage return; the dialog's
     // label breaks lines only at line feeds.
     QString shown = prompt;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, shown,
-                                               QLineEdit::Normal, QString(), &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (keepClear.isValid()) {
+        dialog.adjustSize();
+        dialog.move(keepClear.center().x() - dialog.width() / 2, keepClear.bottom() + 12);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // The modal message box and text-entry dialog of the game's windows.
 
+#include <QRect>
 #include <QString>
 
 namespace platform {
@@ -16,15 +17,18 @@ public:
     virtual Answer message(const QString &text, Buttons buttons = Buttons::Ok,
                            Icon icon = Icon::None, const QString &title = {},
                            Answer defaultAnswer = Answer::Ok) = 0;
-    // A text-entry dialog: the text typed, or an empty text on Cancel.
-    virtual QString input(const QString &prompt, const QString &title) = 0;
+    // A text-entry dialog: the text typed, or an empty text on Cancel. It
+    // opens below `keepClear` (in screen pixels) when that is given, so what
+    // lies there stays in view.
+    virtual QString input(const QString &prompt, const QString &title,
+                          const QRect &keepClear = {}) = 0;
 };
 
 class QtDialogs final : public Dialogs {
 public:
     Answer message(const QString &text, Buttons buttons, Icon icon, const QString &title,
                    Answer defaultAnswer) override;
-    QString input(const QString &prompt, const QString &title) override;
+    QString input(const QString &prompt, const QString &title, const QRect &keepClear) override;
 };
 
 } // namespace platform

@@ -3,10 +3,12 @@
 #include "assets/Art.h"
 #include "platform/DataStore.h"
 #include "platform/Dialogs.h"
+#include "ui/Placement.h"
 #include "scores/ScoreTable.h"
 #include "version/Version.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -126,9 +128,10 @@ void frmHiScores::showWindow(FileTrouble &trouble)
         loaded_ = true;
         Form_Load(trouble);
     }
-    show();
-    raise();
-    activateWindow();
+    // Above the table it belongs to, like every other window of the game: a
+    // click on the disabled table cannot bury it.
+    ui::keepAbove(this, owner_);
+    ui::showInFront(this);
     cmdOkay_->setFocus();
 }
 
@@ -206,7 +209,7 @@ bool frmHiScores::clearScores(FileTrouble &trouble, bool show)
 
 // ---------------------------------------------------------------- a finished game
 
-void frmHiScores::HighScores(std::int32_t score, std::int32_t best)
+void frmHiScores::HighScores(std::int32_t score, std::int32_t best, const QRect &keepClear)
 {
     FileTrouble trouble;
     Table work;
@@ -217,7 +220,8 @@ void frmHiScores::HighScores(std::int32_t score, std::int32_t best)
     const bool asked = scores::insertionRank(work, score) > 0;
     QByteArray name;
     if (asked)
-        name = scores::storedName(dialogs_.input(NamePrompt, QStringLiteral("High Score!!")));
+        name = scores::storedName(
+            dialogs_.input(NamePrompt, QStringLiteral("High Score!!"), keepClear));
 
     bool saved = false;
     {
@@ -271,6 +275,14 @@ void frmHiScores::cmdOkay_Click()
     // The owner is back on before this window goes, so the focus returns to it.
     emit closed();
     hide();
+}
+
+void frmHiScores::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cmdOkay_->click();   // Escape acts as OK
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmHiScores::closeEvent(QCloseEvent *event)

@@ -31,7 +31,8 @@ public:
     void ClearScores();
     // A finished game: asks for a name when `score` enters the table, writes
     // it and shows the window; tells of a score above `best`.
-    void HighScores(std::int32_t score, std::int32_t best);
+    // The name prompt opens below `keepClear` (screen pixels) when given.
+    void HighScores(std::int32_t score, std::int32_t best, const QRect &keepClear = {});
 
 signals:
     // The best score now: 0 after a real clear, or a finished game's score
@@ -44,6 +45,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void cmdOkay_Click();
@@ -59,7 +61,7 @@ private:
 
     platform::DataStore &store_;
     platform::Dialogs &dialogs_;
-    // Kept so the window can later stay above the one it belongs to.
+    // The window this one stays above.
     QPointer<QWidget> owner_;
     std::array<QLabel *, scores::Entries> lblName_{};
     std::array<QLabel *, scores::Entries> lblScore_{};

@@ -4,6 +4,7 @@
 #include "ui/Placement.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
@@ -47,6 +48,14 @@ void BorderlessWindow::paintEvent(QPaintEvent *)
     for (const QLine &line : border_)
         painter.fillRect(QRect(line.p1(), line.p2()).normalized().adjusted(-half, -half, half, half),
                          windowText());
+}
+
+void BorderlessWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        goBack();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void BorderlessWindow::closeEvent(QCloseEvent *event)

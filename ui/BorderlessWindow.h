@@ -40,6 +40,8 @@ protected:
     // (its close shortcut): that goes back too, so the table is never left
     // disabled with nothing shown.
     void closeEvent(QCloseEvent *event) override;
+    // Escape goes back too.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -9,7 +9,11 @@ void Button::paintEvent(QPaintEvent *event)
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // Some room at the sides, so a wrapped caption never touches the edges.
+    constexpr int Padding = 4;
+    const QRect textArea = style()
+                               ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                               .adjusted(Padding, 0, -Padding, 0);
     if (option.fontMetrics.horizontalAdvance(QString(text()).remove(QLatin1Char('&'))) <=
         textArea.width()) {
         QPushButton::paintEvent(event);

@@ -90,9 +90,11 @@ public:
             return platform::Answer::Ok;
         return answers.isEmpty() ? platform::Answer::Yes : answers.takeFirst();
     }
-    QString input(const QString &prompt, const QString &) override
+    QRect promptClear;                 // where the last input box kept clear of
+    QString input(const QString &prompt, const QString &, const QRect &keepClear) override
     {
         prompts.append(prompt);
+        promptClear = keepClear;
         if (onInput)
             onInput();
         return names.isEmpty() ? QString() : names.takeFirst();

@@ -8,6 +8,7 @@
 #include "game/Table.h"
 #include "support/Fakes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -117,8 +118,12 @@ private:
                 return fail(QString("an eleven scored %1, the rows say %2")
                                 .arg(now.score - before.score).arg(points + cleared));
         }
-        if (now.score < before.score && !(code >= 33 && code < 35))
+        const bool dealt = code >= 33 && code < 35;
+        const bool between = before.phase == game::Phase::Over || before.phase == game::Phase::Idle;
+        if (now.score < before.score && !(dealt && between))
             return fail(QString("score fell from %1 to %2").arg(before.score).arg(now.score));
+        if (dealt && !between && !std::equal(now.places, now.places + 24, before.places))
+            return fail("a Deal in a game changed the table");
         return true;
     }
 };
