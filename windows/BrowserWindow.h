@@ -13,7 +13,8 @@ class BrowserWindow {
 public:
     virtual ~BrowserWindow() = default;
 
-    // The window itself. It destroys itself when closed by its title bar.
+    // The window itself. Once closed by its title bar it is never shown
+    // again, and it destroys itself when its page no longer waits on a dialog.
     virtual QWidget *window() = 0;
     // The address opened when the window loads; empty means none.
     virtual void setStartingAddress(const QString &address) = 0;

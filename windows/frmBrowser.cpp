@@ -8,13 +8,17 @@
 #include "windows/OwnerDetails.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -58,16 +62,61 @@ QFont bannerFont(const QString &text, int width)
 
 } // namespace
 
+// The page's JavaScript dialogs are the browser window's own. The engine's
+// message boxes block the whole game, a timed one, and a window closed under
+// one of them would destroy it while it runs.
+class BrowserPage : public QWebEnginePage {
+public:
+    BrowserPage(frmBrowser *window, QObject *parent) : QWebEnginePage(parent), window_(window) {}
+
+protected:
+    void javaScriptAlert(const QUrl &origin, const QString &message) override
+    {
+        window_->ask(box(origin, message, QMessageBox::Ok));
+    }
+    bool javaScriptConfirm(const QUrl &origin, const QString &message) override
+    {
+        return window_->ask(box(origin, message, QMessageBox::Ok | QMessageBox::Cancel)) ==
+               QMessageBox::Ok;
+    }
+    bool javaScriptPrompt(const QUrl &origin, const QString &message, const QString &suggested,
+                          QString *result) override
+    {
+        auto *input = new QInputDialog(window_);
+        input->setWindowTitle(origin.toString());
+        input->setLabelText(message);
+        if (auto *label = input->findChild<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        input->setTextValue(suggested);
+        const bool accepted = window_->ask(input) == QDialog::Accepted;
+        if (accepted)
+            *result = input->textValue();
+        return accepted;
+    }
+
+private:
+    QMessageBox *box(const QUrl &origin, const QString &message,
+                     QMessageBox::StandardButtons buttons)
+    {
+        auto *box = new QMessageBox(QMessageBox::NoIcon, origin.toString(), message, buttons,
+                                    window_);
+        box->setTextFormat(Qt::PlainText);
+        return box;
+    }
+
+    frmBrowser *window_;
+};
+
 frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(art::heartIcon());
     setGeometry(twips(555, 270, 10830, 8565));
 
     // Created in tab order: the page first.
     page_ = new QWebEngineView(this);
     page_->setObjectName(QStringLiteral("brwWebBrowser"));
+    page_->setPage(new BrowserPage(this, page_));
     page_->setGeometry(twips(120, 2175, 10560, 6240));
 
     addressStrip_ = new QWidget(this);
@@ -133,6 +182,33 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
 }
 
 frmBrowser::~frmBrowser() = default;
+
+void frmBrowser::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // Closed for good. A dialog the page waits on ends with the window, but
+    // the page is still inside the call that asked: the window goes once
+    // that call has its answer.
+    closed_ = true;
+    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+        dialog->reject();
+    if (asking_ == 0)
+        deleteLater();
+}
+
+int frmBrowser::ask(QDialog *dialog)
+{
+    // Only the browser waits for the answer; the table and the menu go on.
+    // A closed window has no one left to ask.
+    dialog->setWindowModality(Qt::WindowModal);
+    ++asking_;
+    const int result = closed_ ? int(QDialog::Rejected) : dialog->exec();
+    --asking_;
+    dialog->deleteLater();
+    if (closed_ && asking_ == 0)
+        deleteLater();
+    return result;
+}
 
 void frmBrowser::showWindow()
 {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QDialog;
 class QTimer;
 class QToolBar;
 class QWebEngineView;
@@ -27,8 +28,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    friend class BrowserPage;
+    // Runs one of the page's dialogs to its answer and returns exec()'s
+    // result; the dialog stays readable until the event loop next runs.
+    int ask(QDialog *dialog);
     void load();
     void fitToWindow();
     void openTypedAddress();
@@ -51,5 +57,7 @@ private:
     bool loaded_ = false;
     bool loading_ = false;   // between the engine's load start and load end
     bool expecting_ = false; // a load was asked for and has not started yet
+    bool closed_ = false;
+    int asking_ = 0;         // the page's dialogs still waiting for an answer
     QElapsedTimer expectingSince_;
 };

@@ -98,7 +98,9 @@ void frmMenu::openAbout()
 
 void frmMenu::openBrowser()
 {
-    if (!browserWidget_) {
+    // A browser the player has closed is done with, though it can take a
+    // while to go (a page's dialog may still be unwinding): a new one is made.
+    if (!browserWidget_ || browserWidget_->isHidden()) {
         browser_ = nullptr;
         QString error;
         BrowserModule *module = browser::loadModule(error);

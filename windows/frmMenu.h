@@ -46,7 +46,7 @@ private:
     std::unique_ptr<frmInstruct> instructions_;
     std::unique_ptr<frmBacks> backs_;
     QPointer<QWidget> about_;   // a frmAbout
-    // The browser destroys itself when closed by its title bar.
+    // The browser destroys itself once closed by its title bar.
     QPointer<QWidget> browserWidget_;
     BrowserWindow *browser_ = nullptr;
 };

@@ -41,7 +41,8 @@ class BrowserTest : public QObject {
 private slots:
     void browsing()
     {
-        // Each request has a page titled by its path; /slow never answers.
+        // Each request has a page titled by its path; /slow never answers,
+        // /alert shows an alert.
         QTcpServer server;
         connect(&server, &QTcpServer::newConnection, this, [&] {
             QTcpSocket *s = server.nextPendingConnection();
@@ -49,7 +50,8 @@ private slots:
                 const QByteArray path = s->readAll().split(' ').value(1).mid(1);
                 if (path == "slow")
                     return;
-                const QByteArray body = "<html><head><title>" + path + "</title></head></html>";
+                const QByteArray body = "<html><head><title>" + path + "</title></head></html>" +
+                                        (path == "alert" ? "<script>alert('x')</script>" : "");
                 s->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
                 s->disconnectFromHost();
@@ -67,12 +69,12 @@ private slots:
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
         QPointer<QWidget> browser = browserWindow();
         QVERIFY(engineLoaded() && browser && browser->isVisible() && menu.isVisible());
-        auto *box = browser->findChild<QComboBox *>(QStringLiteral("cboAddress"));
-        QCOMPARE(box->itemText(0), owner::MakerAddress);
+        QCOMPARE(browser->findChild<QComboBox *>("cboAddress")->itemText(0), owner::MakerAddress);
 
         // The busy caption's timer runs while a page loads and stops once it
         // has: the caption is then the page's title.
         auto open = [&](const char *path) {
+            auto *box = browser->findChild<QComboBox *>(QStringLiteral("cboAddress"));
             box->setEditText(QStringLiteral("http://127.0.0.1:%1/%2").arg(server.serverPort()).arg(path));
             QTest::keyClick(box, Qt::Key_Return);
         };
@@ -98,7 +100,18 @@ private slots:
         browser->close();
         QTRY_VERIFY(!browser);
         QTest::mouseClick(visit, Qt::LeftButton);
-        QVERIFY(browserWindow() && browserWindow()->isVisible());
+        QVERIFY((browser = browserWindow()) && browser->isVisible());
+
+        // The same while a page's alert waits for the player: closed, and
+        // visited again, from within the alert's own event loop.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QApplication::activeModalWidget() && browser && browser->close())
+                QTest::mouseClick(visit, Qt::LeftButton);
+        });
+        poll.start(10);
+        open("alert");
+        QTRY_VERIFY_WITH_TIMEOUT(!browser && browserWindow() && browserWindow()->isVisible(), 15000);
     }
 };
 

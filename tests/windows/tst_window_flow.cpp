@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -180,9 +181,32 @@ private slots:
         QVERIFY(at(5, {2, 50}) != QColor(Qt::red));
         w.close();
         w.showWindow();
-        const QImage again = w.grab().toImage();
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(again.copy(chooserBack(w, i)->geometry()), plain.copy(chooserBack(w, i)->geometry()));
+        QCOMPARE(w.grab().toImage(), plain);
+    }
+
+    // The system information tool is taken only as a program file from a
+    // folder named by an absolute path, and it starts without what the game
+    // set for its web engine alone.
+    void systemInfoToolComesOnlyFromAbsoluteFolders()
+    {
+        // Named in the order looked for: a folder, a file that is no program,
+        // a program.
+        const QStringList names = {"kinfocenter", "hardinfo2", "hardinfo"};
+        QTemporaryDir dir;
+        QFile text(dir.filePath(names[1])), program(dir.filePath(names[2]));
+        QVERIFY(QDir(dir.path()).mkdir(names[0]) && text.open(QFile::WriteOnly));
+        QVERIFY(program.open(QFile::WriteOnly) && program.setPermissions(QFile::ExeOwner));
+        QCOMPARE(platform::findTool(names, "/nowhere:" + dir.path().toLocal8Bit()), dir.filePath("hardinfo"));
+        // Not through "." nor an empty entry, both the current folder.
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QCOMPARE(platform::findTool(names, ".:"), QString());
+        QDir::setCurrent(current);
+
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        const QProcessEnvironment environment = platform::toolEnvironment();
+        QVERIFY(!environment.contains("QTWEBENGINE_DISABLE_SANDBOX") &&
+                environment.value("PATH").toLocal8Bit() == qgetenv("PATH"));
     }
 };
 
