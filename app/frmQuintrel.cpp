@@ -9,6 +9,7 @@
 #include "ui/Twips.h"
 #include "windows/frmMenu.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -39,6 +40,14 @@ const QColor SelectionRed(255, 0, 0);
 
 QString number(int value) { return QString::number(value); }
 
+// A screen reader sees the table as the game's window, not a bare panel.
+QAccessibleInterface *tableAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("frmQuintrel") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmQuintrel::frmQuintrel(const Services &services)
@@ -60,6 +69,9 @@ frmQuintrel::~frmQuintrel() = default;
 
 void frmQuintrel::buildControls()
 {
+    // Before anything asks how a screen reader sees the window.
+    static const bool accessible = (QAccessible::installFactory(tableAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmQuintrel"));
     setWindowTitle(QStringLiteral("Quintrel"));
     setAccessibleName(QStringLiteral("Quintrel"));
@@ -245,7 +257,7 @@ void frmQuintrel::showPlace(int index)
     place->setVisible(state.shows != PlaceState::Shows::Nothing || index == game::DrawnPlace);
     place->setEnabled(state.open && table_.phase() == Phase::Playing);
     place->setOutline(state.selected ? SelectionRed : QColor());
-    place->setChecked(state.selected);
+    place->setSelected(state.selected);
     nameForReader(index, state);
     if (hadFocus)
         keepFocus(place);

@@ -3,6 +3,7 @@
 #include "cards/CardArt.h"
 #include "cards/CardSize.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -11,13 +12,44 @@
 
 using namespace cards;
 
+namespace {
+
+// What a screen reader sees of a card: a button it can press, selected or not.
+class CardAccessible : public QAccessibleWidget {
+public:
+    explicit CardAccessible(CardPicture *card) : QAccessibleWidget(card, QAccessible::Button) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = static_cast<CardPicture *>(widget())->isSelected();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            static_cast<CardPicture *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *cardAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("CardPicture") && object && object->isWidgetType())
+        return new CardAccessible(static_cast<CardPicture *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 CardPicture::CardPicture(int index, QWidget *parent, int outlineWidth)
     : QAbstractButton(parent), index_(index), outlineWidth_(outlineWidth)
 {
     setFixedSize(CardWidth, CardHeight);
     // The keyboard gives the focus; a click does not take it from the key.
     setFocusPolicy(Qt::TabFocus);
-    setCheckable(true);
+    static const bool accessible = (QAccessible::installFactory(cardAccessible), true);
+    Q_UNUSED(accessible);
     connect(this, &QAbstractButton::clicked, this, [this] { emit picked(index_); });
 }
 

@@ -28,6 +28,9 @@ public:
     // The outline: a colour, or none (an invalid colour).
     void setOutline(const QColor &colour);
     QColor outline() const { return outline_; }
+    // Selected, as a screen reader tells it.
+    void setSelected(bool selected) { selected_ = selected; }
+    bool isSelected() const { return selected_; }
 
     // The card nearest this one in the direction of an arrow key that can
     // take the focus, among its siblings; null when there is none.
@@ -41,8 +44,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    // The player's pick decides the mark, not the button.
-    void nextCheckState() override {}
 
 private:
     void show(Shows shows, int picture);
@@ -52,6 +53,7 @@ private:
     Shows shows_ = Shows::Back;
     int picture_ = 0;
     QColor outline_;
+    bool selected_ = false;
     // The ring shows once the keyboard is in use: a focus given by the game
     // or a click shows none until a key is pressed.
     bool ring_ = false;

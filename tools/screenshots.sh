@@ -91,6 +91,9 @@ if [ -n "$menu" ]; then
     if [ -n "$w" ]; then
         click "$w" 317 66           # highlight back 3
         shot "$w" chooser
+        key "$w" Tab                # the keyboard's focus on the first back,
+        key "$w" Right              # then on to the second
+        shot "$w" chooser-focus
         key "$w" Escape
     else
         shot "" chooser
@@ -102,6 +105,10 @@ fi
 click "$main" 267 312               # Deal
 sleep 2.5
 shot "$main" main-dealt
+key "$main" Up                      # the deck has the focus: up to place 7
+shot "$main" main-focus
+key "$main" space                   # and select it
+shot "$main" main-selected
 click "$main" 544 72                # Take Score
 sleep 3
 shot "$main" main-bonus

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs the game on its own X display, session bus and accessibility bus, and
+# reads it as a screen reader would. Usage: run.sh path/to/quintrel
+set -euo pipefail
+game=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+# A missing tool fails the test: tools/install-deps.sh installs them all.
+for tool in xvfb-run xauth dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps.sh" >&2; exit 1; }
+done
+# Debian's own Python: python3-pyatspi is installed for it, not for another python3 on PATH.
+/usr/bin/python3 -c 'import pyatspi' || { echo "missing python3-pyatspi: run tools/install-deps.sh" >&2; exit 1; }
+
+# Qt's AT-SPI bridge needs a real platform: offscreen has none.
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  dbus-run-session -- /usr/bin/python3 "$here/tst_accessibility.py" "$game"
