@@ -2,9 +2,10 @@
 # Checks that a Debian package of the game, as `cpack -G DEB` makes it,
 # installs and starts on a clean Debian system:
 #
-#   1. reads the package: its dependencies and its files (the game, the web
-#      browser module, the desktop entry, the icon, the AppStream metadata),
-#      and validates the desktop entry and the metadata;
+#   1. reads the package: its dependencies and its files (the game in
+#      /usr/games, the web browser module, the desktop entry, the icon, the
+#      AppStream metadata, the manual page and the changelog), and validates
+#      the desktop entry and the metadata;
 #   2. bootstraps a minimal Debian into a fresh folder under /tmp, installs
 #      the package there with apt (without recommended packages, so that a
 #      dependency the package forgets to declare shows), then runs the game
@@ -12,8 +13,8 @@
 #      score files, Menu, "Visit Me On The Web" and the browser window;
 #   3. removes the package again and cleans up (unmounts, deletes the folder).
 #
-#   sudo tools/check-deb.sh build-deb/quintrel_1.2.3_amd64.deb
-#   sudo tools/check-deb.sh --keep build-deb/quintrel_1.2.3_amd64.deb
+#   sudo tools/check-deb.sh build-package/quintrel_1.2.3_amd64.deb
+#   sudo tools/check-deb.sh --keep build-package/quintrel_1.2.3_amd64.deb
 #
 # Settings (environment):
 #   OUT=DIR        where the screenshots and logs go (default: a new folder
@@ -233,7 +234,8 @@ echo
 (cd "$unpacked" && find . -type f -printf '%m %9s %p\n' | sort -k3)
 
 has() { [ -n "$(cd "$unpacked" && compgen -G "$1" || true)" ]; }
-[ -x "$unpacked/usr/bin/quintrel" ] && ok "/usr/bin/quintrel (executable)" || bad "no executable /usr/bin/quintrel"
+# Debian puts games in /usr/games.
+[ -x "$unpacked/usr/games/quintrel" ] && ok "/usr/games/quintrel (executable)" || bad "no executable /usr/games/quintrel"
 if has "usr/lib/quintrel/quintrel_browser.so" || has "usr/lib/*-linux-*/quintrel/quintrel_browser.so"; then
     ok "browser module: /$(cd "$unpacked" && compgen -G 'usr/lib/quintrel/quintrel_browser.so' || compgen -G 'usr/lib/*/quintrel/quintrel_browser.so')"
 else
@@ -254,8 +256,11 @@ if [ -n "$desktop" ]; then
     fi
     icon=$(sed -n 's/^Icon=//p' "$unpacked/$desktop" | head -1)
     exec_line=$(sed -n 's/^Exec=//p' "$unpacked/$desktop" | head -1)
-    [ -x "$unpacked/usr/bin/${exec_line%% *}" ] && ok "Exec=$exec_line is in the package" \
-        || bad "Exec=$exec_line is not an executable in /usr/bin of the package"
+    if [ -x "$unpacked/usr/games/${exec_line%% *}" ] || [ -x "$unpacked/usr/bin/${exec_line%% *}" ]; then
+        ok "Exec=$exec_line is in the package"
+    else
+        bad "Exec=$exec_line is not an executable in /usr/games or /usr/bin of the package"
+    fi
     if has "usr/share/icons/hicolor/*/apps/$icon.*" || has "usr/share/pixmaps/$icon.*"; then
         ok "icon $icon: /$(cd "$unpacked" && compgen -G "usr/share/icons/hicolor/*/apps/$icon.*" \
             || compgen -G "usr/share/pixmaps/$icon.*" | head -1)"
@@ -284,9 +289,13 @@ if [ -n "$metainfo" ]; then
 else
     bad "no AppStream metadata in /usr/share/metainfo"
 fi
-file "$unpacked/usr/bin/quintrel" | grep -q 'not stripped' \
-    && echo "note: /usr/bin/quintrel is not stripped ($(du -h "$unpacked/usr/bin/quintrel" | cut -f1))"
+file "$unpacked/usr/games/quintrel" | grep -q 'not stripped' \
+    && echo "note: /usr/games/quintrel is not stripped ($(du -h "$unpacked/usr/games/quintrel" | cut -f1))"
 [ -e "$unpacked/usr/share/doc/$package/copyright" ] || echo "note: no /usr/share/doc/$package/copyright"
+man=usr/share/man/man6/quintrel.6.gz
+[ -e "$unpacked/$man" ] && ok "manual page: /$man" || bad "no manual page /$man"
+changelog=usr/share/doc/$package/changelog.gz
+[ -e "$unpacked/$changelog" ] && ok "changelog: /$changelog" || bad "no changelog /$changelog"
 
 # --- 2. A clean system ---------------------------------------------------------
 # The mirrors apt on this machine uses (one-line and deb822 sources alike).
@@ -339,7 +348,7 @@ echo "pulled in: $(comm -13 "$out/packages-base.txt" "$out/packages-game.txt" | 
 # Libraries nothing provides, in the game, its module, the engine's helper and
 # every Qt plugin now installed (plugins are loaded at run time, where
 # dpkg-shlibdeps does not look).
-missing=$(inside sh -c 'for f in /usr/bin/quintrel /usr/lib/quintrel/*.so /usr/lib/*/quintrel/*.so \
+missing=$(inside sh -c 'for f in /usr/games/quintrel /usr/lib/quintrel/*.so /usr/lib/*/quintrel/*.so \
                          /usr/lib/qt6/libexec/* /usr/lib/*/qt6/plugins/*/*.so; do
                            [ -f "$f" ] || continue
                            ldd "$f" 2>/dev/null | grep "not found" | sed "s|^[[:space:]]*|    $f: |"
@@ -373,7 +382,8 @@ mkdir -p "$root/tmp/check-out" "$root/run/user/0"
 chmod 700 "$root/run/user/0"
 cp "$self" "$root/tmp/check-deb.sh"
 set +e
-timeout 300 chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+# /usr/games is on the PATH as on a player's login (Debian's /etc/profile).
+timeout 300 chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games HOME=/root LANG=C.UTF-8 \
     XDG_RUNTIME_DIR=/run/user/0 \
     xvfb-run -a -s "-screen 0 1024x768x24" bash /tmp/check-deb.sh --inside /tmp/check-out
 rc=$?
@@ -387,7 +397,7 @@ if cat "$out"/game*.log 2>/dev/null \
 fi
 
 section "apt-get purge $package"
-if inside apt-get purge -y -q "$package" > "$out/apt-purge.log" 2>&1 && [ ! -e "$root/usr/bin/quintrel" ] \
+if inside apt-get purge -y -q "$package" > "$out/apt-purge.log" 2>&1 && [ ! -e "$root/usr/games/quintrel" ] \
         && [ -z "$(compgen -G "$root/usr/lib/*quintrel*" || compgen -G "$root/usr/lib/*/quintrel" || true)" ]; then
     ok "removed again, nothing of it left behind"
 else
