@@ -372,9 +372,11 @@ bool FolderStore::apply(const QList<Patch> &patches, StoreError &error)
             Fd fd = openPlain(c->patch.file, O_WRONLY, false, ignored);
             if (!fd.valid())
                 continue;
+            // Best effort: the save has failed already and is told as such.
             writeAt(fd.get(), c->patch.offset, c->before);
-            if (sizeOf(fd.get()) > c->sizeBefore)
-                (void)::ftruncate(fd.get(), off_t(c->sizeBefore));
+            if (sizeOf(fd.get()) > c->sizeBefore) {
+                [[maybe_unused]] const int shortened = ::ftruncate(fd.get(), off_t(c->sizeBefore));
+            }
             ::fsync(fd.get());
         }
     };
