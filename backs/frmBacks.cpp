@@ -7,8 +7,6 @@
 #include "ui/Colours.h"
 #include "ui/Label.h"
 
-#include <QShortcut>
-
 namespace {
 
 constexpr int Columns[] = {16, 104, 192, 280, 368};
@@ -51,8 +49,6 @@ frmBacks::frmBacks(QWidget *owner)
         emit closed();
     });
     connect(cancel, &QPushButton::clicked, this, &frmBacks::goBack);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cancel,
-            &QPushButton::click);
 }
 
 void frmBacks::showWindow()

@@ -1,6 +1,6 @@
 #pragma once
 // The card back chooser: the ten backs side by side; OK chooses the one
-// clicked last.
+// picked last, by a click or from the keyboard.
 
 #include "ui/BorderlessWindow.h"
 
@@ -19,7 +19,7 @@ public:
     void showWindow() override;
 
 signals:
-    // OK: the back clicked last, 0 until the first click of the run. The
+    // OK: the back picked last, 0 until the first pick of the run. The
     // window then hides and tells closed().
     void backChosen(int index);
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -35,6 +36,9 @@ constexpr int AddressStripHeight = 675;
 constexpr int AddressLabelTop = 60;
 constexpr int AddressLabelHeight = 255;
 constexpr int Margin = 100;
+// The page's top left corner, below the banner.
+constexpr int PageLeft = 120;
+constexpr int PageTop = 2175;
 
 // A load asked for that the engine has not started within this time never
 // will (for example a jump within the same page); it no longer counts as busy.
@@ -117,7 +121,7 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
     page_ = new QWebEngineView(this);
     page_->setObjectName(QStringLiteral("brwWebBrowser"));
     page_->setPage(new BrowserPage(this, page_));
-    page_->setGeometry(twips(120, 2175, 10560, 6240));
+    page_->setGeometry(twips(PageLeft, PageTop, 10560, 6240));
 
     addressStrip_ = new QWidget(this);
     addressStrip_->setObjectName(QStringLiteral("picAddress"));
@@ -167,12 +171,22 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
     progress_->setObjectName(QStringLiteral("timTimer"));
     progress_->setInterval(5);
 
+    // Escape closes the window as its close box does, wherever the focus is
+    // in it: a shortcut, as the page keeps that key to itself.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(progress_, &QTimer::timeout, this, &frmBrowser::showProgress);
     connect(address_, &QComboBox::activated, this, &frmBrowser::openTypedAddress);
     connect(address_->lineEdit(), &QLineEdit::returnPressed, this, &frmBrowser::openTypedAddress);
     connect(page_, &QWebEngineView::loadStarted, this, [this] {
         loading_ = true;
         expecting_ = false;
+    });
+    // The box follows the page shown, however it came: a link, a script,
+    // Back, Home or Search.
+    connect(page_, &QWebEngineView::urlChanged, this, [this](const QUrl &url) {
+        if (!url.isEmpty())
+            address_->setEditText(url.toString());
     });
     connect(page_, &QWebEngineView::loadFinished, this, [this] {
         loading_ = false;
@@ -243,8 +257,11 @@ void frmBrowser::fitToWindow()
     const int clientHeight = height() * 15;
     const int paneWidth = std::max(0, px(clientWidth - Margin));
     address_->resize(paneWidth, address_->height());
-    page_->resize(paneWidth, std::max(0, px(clientHeight - (AddressStripTop + AddressStripHeight) -
-                                            Margin)));
+    // The page keeps its corner, with the same margin on the right, and ends
+    // at the window's bottom edge: the foot of a page and the end of its
+    // scroll bar stay in view.
+    page_->resize(std::max(0, px(clientWidth - 2 * PageLeft)),
+                  std::max(0, px(clientHeight - PageTop)));
 }
 
 void frmBrowser::resizeEvent(QResizeEvent *event)

@@ -6,6 +6,8 @@
 #include "ui/SkullPicture.h"
 #include "ui/Twips.h"
 
+#include <QLabel>
+
 using ui::twipLine;
 using ui::twips;
 
@@ -36,6 +38,16 @@ frmInstruct::frmInstruct(QWidget *owner)
         QStringLiteral("There are 52 cards in the deck.  All Jacks, Queens, and Kings have been "
                        "replaced with Aces.  Bonus round at 90000."),
         twips(1920, 2040, 2535, 855), white, Qt::AlignLeft, dialog);
+    // The keys, in the corner right of OK: the only free space, between the
+    // last line of Label3 and the bottom border, takes two lines only at 7
+    // points. They start over the empty foot of Label3's box, so this label
+    // lies above Label3 and lets it show through rather than paint it over.
+    QLabel *keys = ui::makeLabel(
+        this, "lblKeys",
+        QStringLiteral("Keys: arrows move, Space picks, N turns the deck, Esc goes back."),
+        QRect(96, 185, 210, 22), white, Qt::AlignLeft,
+        art::font(art::FontFace::SansSerif, 7, false));
+    keys->setAutoFillBackground(false);
     new ui::SkullPicture(this, "Image1", twips(240, 600, 1125, 1500));
 
     connect(ok, &QPushButton::clicked, this, &frmInstruct::goBack);

@@ -1,6 +1,6 @@
 #pragma once
-// The instructions: three short texts beside the skull picture, and OK back to
-// the menu.
+// The instructions: three short texts beside the skull picture, the keys in
+// small print, and OK back to the menu.
 
 #include "ui/BorderlessWindow.h"
 

@@ -43,7 +43,6 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
     auto button = [&](const char *name, const QString &caption, int left, int top, auto act) {
         QPushButton *b = ui::makeButton(this, name, caption, twips(left, top, 1215, 495), dialog);
-        b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, act);
     };
     // Created in tab order.

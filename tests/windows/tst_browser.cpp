@@ -42,7 +42,7 @@ private slots:
     void browsing()
     {
         // Each request has a page titled by its path; /slow never answers,
-        // /alert shows an alert.
+        // /alert shows an alert, /hop goes on to /two by itself.
         QTcpServer server;
         connect(&server, &QTcpServer::newConnection, this, [&] {
             QTcpSocket *s = server.nextPendingConnection();
@@ -51,7 +51,8 @@ private slots:
                 if (path == "slow")
                     return;
                 const QByteArray body = "<html><head><title>" + path + "</title></head></html>" +
-                                        (path == "alert" ? "<script>alert('x')</script>" : "");
+                                        (path == "alert" ? "<script>alert('x')</script>" : "") +
+                                        (path == "hop" ? "<script>location.href='/two'</script>" : "");
                 s->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
                 s->disconnectFromHost();
@@ -69,14 +70,14 @@ private slots:
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
         QPointer<QWidget> browser = browserWindow();
         QVERIFY(engineLoaded() && browser && browser->isVisible() && menu.isVisible());
-        QCOMPARE(browser->findChild<QComboBox *>("cboAddress")->itemText(0), owner::MakerAddress);
+        auto box = [&] { return browser->findChild<QComboBox *>(QStringLiteral("cboAddress")); };
+        QCOMPARE(box()->itemText(0), owner::MakerAddress);
 
         // The busy caption's timer runs while a page loads and stops once it
         // has: the caption is then the page's title.
         auto open = [&](const char *path) {
-            auto *box = browser->findChild<QComboBox *>(QStringLiteral("cboAddress"));
-            box->setEditText(QStringLiteral("http://127.0.0.1:%1/%2").arg(server.serverPort()).arg(path));
-            QTest::keyClick(box, Qt::Key_Return);
+            box()->setEditText(QStringLiteral("http://127.0.0.1:%1/%2").arg(server.serverPort()).arg(path));
+            QTest::keyClick(box(), Qt::Key_Return);
         };
         auto *timer = browser->findChild<QTimer *>(QStringLiteral("timTimer"));
         QCOMPARE(timer->interval(), 5);
@@ -93,11 +94,26 @@ private slots:
         QCOMPARE(browser->windowTitle(), QString("one"));
         QVERIFY(!timer->isActive());
 
+        // The address box follows a page that moves on by itself.
+        open("hop");
+        QTRY_VERIFY_WITH_TIMEOUT(box()->currentText().endsWith("/two"), 15000);
+
+        // At any size the page runs from below the address box down to the
+        // window's bottom edge, with the margin of its left side on the right.
+        auto *page = browser->findChild<QWidget *>("brwWebBrowser");
+        for (const QSize s : {browser->size(), QSize(400, 300)}) {
+            browser->resize(s);
+            QTRY_COMPARE(page->geometry().bottomRight(), QPoint(s.width() - 1 - page->x(), s.height() - 1));
+            QVERIFY(page->y() > box()->mapTo(browser, QPoint(0, box()->height())).y());
+        }
+
         // A second visit brings the same window to the front; once closed by
-        // its title bar it is gone, and the next visit makes a new one.
+        // Escape on what has the focus, as by its title bar, it is gone, and
+        // the next visit makes a new one.
         QTest::mouseClick(visit, Qt::LeftButton);
         QCOMPARE(browserWindow(), browser.data());
-        browser->close();
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == browser);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!browser);
         QTest::mouseClick(visit, Qt::LeftButton);
         QVERIFY((browser = browserWindow()) && browser->isVisible());

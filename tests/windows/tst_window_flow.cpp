@@ -37,6 +37,16 @@ const Trip Trips[] = {{"cmdCredits", "frmCredits", "Command1"},
                       {"cmdAbout", "frmAbout", "cmdOK"},
                       {"cmdBacks", "frmBacks", "cmdCancel"}};
 
+// Presses a key on the widget that has the focus once it is in `window`, as
+// a player's key goes; returns the name of the widget that has the focus.
+QString press(QWidget *window, Qt::Key key)
+{
+    QWidget *focus = nullptr;
+    if (QTest::qWaitFor([&] { return (focus = QApplication::focusWidget()) && focus->window() == window; }))
+        QTest::keyClick(focus, key);
+    return focus ? focus->objectName() : QString();
+}
+
 QWidget *chooserBack(frmBacks &w, int i)
 {
     return w.findChild<QWidget *>(QStringLiteral("imgCardBack%1").arg(i));
@@ -71,10 +81,11 @@ private slots:
         QCOMPARE(image.pixelColor(150, 5), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(5, 50), QColor(0, 0, 255));
 
-        // Twice round, so that the second opening finds the first window; the
-        // second time the desktop closes each window, which leads back the
-        // same way. About alone is made anew each time.
-        for (int round = 0; round < 2; ++round) {
+        // Three times round, so that later openings find the first window;
+        // the second time the desktop closes each window, the third time
+        // Escape on its focused button does, which leads back the same way.
+        // About alone is made anew each time.
+        for (int round = 0; round < 3; ++round) {
             for (const Trip &trip : Trips) {
                 click(&menu, trip.open);
                 QPointer<QWidget> w = shown(trip.window);
@@ -85,8 +96,10 @@ private slots:
                              qPrintable(l->text()));
                 if (round == 0)
                     click(w, trip.back);
-                else
+                else if (round == 1)
                     w->close();
+                else
+                    QVERIFY2(!press(w, Qt::Key_Escape).isEmpty(), trip.window);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 QVERIFY2(!shown(trip.window) && menu.isVisible(), trip.window);
                 QCOMPARE(w.isNull(), QLatin1String(trip.window) == "frmAbout");
@@ -94,19 +107,36 @@ private slots:
         }
         QVERIFY(closed.isEmpty() && chosen.isEmpty());
 
-        // The chooser's OK comes through the menu.
+        // Enter presses the focused button: OK, the only one here.
+        click(&menu, "cmdInst");
+        QCOMPARE(press(shown("frmInstruct"), Qt::Key_Return), QString("Command1"));
+        QVERIFY(!shown("frmInstruct") && menu.isVisible());
+
+        // The chooser's OK comes through the menu, for a back picked from the
+        // keyboard: Tab from OK to the first back, each arrow to the nearest
+        // back that way, Space on back 1, which shows it outlined in red.
         click(&menu, "cmdBacks");
-        QTest::mouseClick(shown("frmBacks")->findChild<QWidget *>("imgCardBack4"), Qt::LeftButton);
-        click(shown("frmBacks"), "cmdOK");
-        QCOMPARE(chosen.value(0).value(0).toInt(), 4);
+        QWidget *backs = shown("frmBacks");
+        const std::pair<Qt::Key, const char *> keys[] = {
+            {Qt::Key_Tab, "cmdOK"}, {Qt::Key_Down, "imgCardBack0"}, {Qt::Key_Up, "imgCardBack5"},
+            {Qt::Key_Right, "imgCardBack0"}, {Qt::Key_Space, "imgCardBack1"}};
+        for (auto [key, focused] : keys)   // each names where the key goes
+            QCOMPARE(press(backs, key), QString(focused));
+        const QPoint one = backs->findChild<QWidget *>("imgCardBack1")->pos();
+        QCOMPARE(backs->grab().toImage().pixelColor(one + QPoint(1, 50)), QColor(Qt::red));
+        click(backs, "cmdOK");
+        QCOMPARE(chosen.value(0).value(0).toInt(), 1);
         QVERIFY(menu.isVisible() && !shown("frmBacks"));
 
-        // Close, or the desktop's close request, hands the input back.
+        // Close, the desktop's close request or Escape hands the input back.
         click(&menu, "cmdClose");
         QVERIFY(!menu.isVisible() && closed.size() == 1);
         menu.showWindow();
         menu.close();
         QVERIFY(!menu.isVisible() && closed.size() == 2);
+        menu.showWindow();
+        QVERIFY(!press(&menu, Qt::Key_Escape).isEmpty());
+        QVERIFY(!menu.isVisible() && closed.size() == 3);
     }
 
     void aboutShowsTheVersionAndTellsWhenNoSystemInfoTool()
@@ -126,10 +156,6 @@ private slots:
         QVERIFY(systemInfo.starts == 2 && dialogs.messages.size() == 1);
         QCOMPARE(dialogs.messages[0].text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(dialogs.messages[0].title, QString("quintrel"));
-
-        QTest::keyClick(about, Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!about && menu.isVisible());
     }
 
     // The card back chooser: which back OK tells, how it goes back, and the
@@ -148,11 +174,11 @@ private slots:
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
         QVERIFY(!w.isVisible() && closed.size() == 1);
 
-        // Cancel, Escape and the desktop's close request each go back without
-        // a choice, yet the last click counts at the next OK.
+        // Cancel and the desktop's close request each go back without a
+        // choice, yet the last click counts at the next OK. (Escape is
+        // pressed in the round trips through the menu.)
         const QList<std::function<void()>> goBacks = {
             [&] { QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton); },
-            [&] { QTest::keyClick(&w, Qt::Key_Escape); },
             [&] { w.close(); },
         };
         for (int n = 0; n < goBacks.size(); ++n) {
@@ -165,7 +191,7 @@ private slots:
         }
         w.showWindow();
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(chosen.takeFirst().at(0).toInt(), 5);
+        QCOMPARE(chosen.takeFirst().at(0).toInt(), 4);
 
         // The chosen back is outlined in red, the others in black, and each
         // showing starts without outlines.
