@@ -32,10 +32,7 @@ struct Window {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
-    template <typename T = QWidget> T *find(const QString &name) const
-    {
-        return w->findChild<T *>(name);
-    }
+    template <typename T = QWidget> T *find(const QString &n) const { return w->findChild<T *>(n); }
     QString text(const QString &label) const { return find<QLabel>(label)->text(); }
     bool shown(const QString &name) const { return find(name)->isVisible(); }
     CardPicture *place(int p) const { return find<CardPicture>(QString("imgSpot%1").arg(p)); }

@@ -18,11 +18,11 @@ struct Game {
     {
         using game::Table;
         auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
-        QObject::connect(&table, &Table::cardsLeftChanged, [=](int n) { cardsLeft << text(n); });
+        QObject::connect(&table, &Table::cardsLeftChanged, [this, text](int n) { cardsLeft << text(n); });
         QObject::connect(&table, &Table::runningTotalChanged,
-                         [=](std::optional<int> t) { runningTotals << text(t); });
+                         [this, text](std::optional<int> t) { runningTotals << text(t); });
         QObject::connect(&table, &Table::bannerChanged,
-                         [=](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
+                         [this, text](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
         QObject::connect(&table, &Table::elevensChanged, [this](int n) { elevens << n; });
         QObject::connect(&table, &Table::secondsLeftChanged, [this](int s) { seconds << s; });
     }

@@ -141,9 +141,7 @@ private slots:
             clearedRound(g, 20, ticksInRound2);
             QCOMPARE(g.table.score(), thirdRound ? 90000 : 89900);
             if (thirdRound) {
-                QCOMPARE(g.table.round(), 3);
-                QCOMPARE(g.table.phase(), Phase::Playing);
-                QCOMPARE(finalScore, -1);
+                QVERIFY(g.table.round() == 3 && g.table.phase() == Phase::Playing && finalScore < 0);
                 // After round 3 the game always ends.
                 clearedRound(g, 0, 0);
             }
