@@ -16,8 +16,11 @@ export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$script" "$@"
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$script" "$@"
 fi
+
+# The display may take a moment to accept clients after xvfb-run starts it.
+for _ in $(seq 100); do xdotool getdisplaygeometry > /dev/null 2>&1 && break; sleep 0.1; done
 
 echo "Quintrel benchmark ($(date -u +%F), $(nproc) cores, $runs starts each)"
 echo "Drift: a whole round on the real clock, in the background (about 95 s) ..."
