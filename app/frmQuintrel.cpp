@@ -343,6 +343,7 @@ void frmQuintrel::showBestScore(std::int32_t best)
 {
     bestScore_ = best;
     lblHighScore_->setText(number(best));
+    lblHighScore_->setAccessibleName(QStringLiteral("High score ") + number(best));
 }
 
 void frmQuintrel::useCardBack(int back)

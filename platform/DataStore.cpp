@@ -328,8 +328,10 @@ bool FolderStore::write(const QList<Patch> &patches, StoreError &error)
                               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644)
                      : -1);
         const int openError = errno;
+        // The player knows the table's files, not the journal: a failure is
+        // told as the save of the first file it would have changed.
         if (!fd.valid() && openError != EACCES && openError != EPERM && openError != EROFS) {
-            error = {Kind::Save, JournalFile, reasonOf(openError)};
+            error = {Kind::Save, changed.first().file, reasonOf(openError)};
             return false;
         }
         if (fd.valid()) {
@@ -338,7 +340,7 @@ bool FolderStore::write(const QList<Patch> &patches, StoreError &error)
             ok = fd.close() && ok;
             ok = ok && step() && syncFolder();
             if (!ok) {
-                error = {Kind::Save, JournalFile, reasonOf(errno)};
+                error = {Kind::Save, changed.first().file, reasonOf(errno)};
                 ::unlink(path(JournalFile).constData());
                 return false;
             }

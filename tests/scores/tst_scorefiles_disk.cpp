@@ -128,7 +128,12 @@ private slots:
             const bool saved = writeTable(store, newTable, trouble) ||
                                saveCardBack(store, dialogs, 7);
             trouble.report(dialogs, TableNotChanged);
-            _exit(!saved && dialogs.messages.size() == 2 ? 0 : 1);
+            // Told as the table's file, which the player knows.
+            _exit(!saved && dialogs.messages.size() == 2 &&
+                          dialogs.messages[1].text.startsWith(
+                              "Quintrel could not save the file \"hiscores.dat\"")
+                      ? 0
+                      : 1);
         }
         int status = 0;
         waitpid(child, &status, 0);
