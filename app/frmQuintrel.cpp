@@ -291,18 +291,7 @@ void frmQuintrel::keepFocus(CardPicture *leaving)
 {
     if (leaving->isVisible() && leaving->isEnabled())
         return;
-    CardPicture *nearest = nullptr;
-    int distance = 0;
-    for (CardPicture *place : places_) {
-        if (place == leaving || !place->isVisible() || !place->isEnabled())
-            continue;
-        const int d = (place->geometry().center() - leaving->geometry().center()).manhattanLength();
-        if (!nearest || d < distance) {
-            nearest = place;
-            distance = d;
-        }
-    }
-    if (nearest)
+    if (CardPicture *nearest = leaving->neighbour())
         nearest->setFocus(Qt::TabFocusReason);
     else if (cmdTake_->isVisible())
         cmdTake_->setFocus(Qt::TabFocusReason);

@@ -122,6 +122,7 @@ CardPicture *CardPicture::neighbour(Qt::Key arrow) const
         // How far along the arrow, and how far off it.
         int along = 0, off = 0;
         switch (arrow) {
+        case Qt::Key_unknown: along = std::abs(d.x()) + std::abs(d.y()); break;
         case Qt::Key_Left: along = -d.x(); off = d.y(); break;
         case Qt::Key_Right: along = d.x(); off = d.y(); break;
         case Qt::Key_Up: along = -d.y(); off = d.x(); break;

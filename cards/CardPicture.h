@@ -22,19 +22,17 @@ public:
     void showFace(int face);
     void showBack(int back);
     void showNothing();
-    Shows shows() const { return shows_; }
-    int picture() const { return picture_; }
 
     // The outline: a colour, or none (an invalid colour).
     void setOutline(const QColor &colour);
-    QColor outline() const { return outline_; }
     // Selected, as a screen reader tells it.
     void setSelected(bool selected) { selected_ = selected; }
     bool isSelected() const { return selected_; }
 
-    // The card nearest this one in the direction of an arrow key that can
-    // take the focus, among its siblings; null when there is none.
-    CardPicture *neighbour(Qt::Key arrow) const;
+    // The card nearest this one that can take the focus, among its
+    // siblings: in the direction of an arrow key, or in any direction for
+    // Qt::Key_unknown; null when there is none.
+    CardPicture *neighbour(Qt::Key arrow = Qt::Key_unknown) const;
 
 signals:
     // A click, Space or Enter.

@@ -67,7 +67,8 @@ bool Table::isOpen(int place) const
 PlaceState Table::place(int place) const
 {
     PlaceState state;
-    if (!dealt_ || place < 0 || place >= PlaceCount)
+    // Before the first deal every place shows the back.
+    if (phase_ == Phase::Idle || place < 0 || place >= PlaceCount)
         return state;
     if (place == DeckPlace) {
         state.shows = deckEmpty_ ? PlaceState::Shows::Nothing : PlaceState::Shows::Back;
@@ -238,7 +239,6 @@ void Table::turn()
 
 void Table::startRound()
 {
-    setPhase(Phase::Announcing);
     deck_.shuffle(random_);
     for (int p = 0; p < TablePlaces; ++p)
         cards_[std::size_t(p)] = deck_.at(p + 1);
@@ -247,7 +247,6 @@ void Table::startRound()
     covered_.clear();
     deckPosition_ = FirstTurnPosition;
     deckEmpty_ = false;
-    dealt_ = true;
     setRunningTotal(std::nullopt);
     elevens_ = 0;
     emit elevensChanged(0);
@@ -257,7 +256,7 @@ void Table::startRound()
     if (round_ == 1)
         setScore(0);
     setBanner({QStringLiteral("ROUND ") + QString::number(round_), false, {}});
-    publish();
+    setPhase(Phase::Announcing);   // and the new table shows
     step_ = Step::RoundBanner;
     pacer_.after(LongPauseMs, [this] { advance(); });
 }

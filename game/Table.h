@@ -76,7 +76,6 @@ public:
     int score() const { return score_; }
     int round() const { return round_; }
     int elevens() const { return elevens_; }
-    int secondsLeft() const { return secondsLeft_; }
     std::optional<int> runningTotal() const { return runningTotal_; }
     const Banner &banner() const { return banner_; }
 
@@ -128,7 +127,6 @@ private:
     platform::Pacer &pacer_;
 
     Phase phase_ = Phase::Idle;
-    bool dealt_ = false;
     Deck deck_;
     std::array<std::optional<Card>, TablePlaces + 1> cards_{};   // places 0 to 22
     std::array<bool, TablePlaces + 1> selected_{};
