@@ -61,18 +61,12 @@ public:
             std::exchange(step, nullptr)();
         return ms;
     }
-    void drain()
-    {
-        while (fire() >= 0) {
-        }
-    }
+    void drain() { while (fire() >= 0) continue; }
 };
 
 class FakeDialogs : public platform::Dialogs {
 public:
-    struct Message {
-        QString text, title;
-    };
+    struct Message { QString text, title; };
     QList<Message> messages;
     QList<platform::Answer> answers;   // next answers to Yes/No boxes (default Yes)
     std::function<void()> onMessage;   // runs while a message box is "open"
