@@ -1,6 +1,6 @@
 // Preloaded into a process that saves the score files, this records every
-// call that makes a save durable (pwrite, fsync, unlink, rename, ftruncate)
-// on a file of the working folder, and can kill, stop or fail the process at
+// call that makes a save durable (pwrite, fsync, unlink, rename) on a file of
+// the working folder, and can kill, stop or fail the process at
 // the Nth of them. Set by the environment:
 //   QUINTREL_SHIM_LOG    file that gets one line a call: "<call> <name>",
 //                        the name relative to the folder ("." for the folder)
@@ -63,18 +63,13 @@ bool record(const char *call, const std::string &name)
         }
     }
     const char *at = std::getenv("QUINTREL_SHIM_AT");
-    const char *action = std::getenv("QUINTREL_SHIM_DO");
-    if (!at || !action || std::atoi(at) != calls)
+    const std::string action = std::getenv("QUINTREL_SHIM_DO") ? std::getenv("QUINTREL_SHIM_DO") : "";
+    if (!at || std::atoi(at) != calls)
         return true;
-    if (!std::strcmp(action, "kill"))
-        raise(SIGKILL);
-    if (!std::strcmp(action, "stop"))
-        raise(SIGSTOP);
-    if (!std::strcmp(action, "eio") || !std::strcmp(action, "enospc")) {
-        errno = !std::strcmp(action, "eio") ? EIO : ENOSPC;
-        return false;
-    }
-    return true;
+    if (action == "kill" || action == "stop")
+        raise(action == "kill" ? SIGKILL : SIGSTOP);
+    errno = action == "eio" ? EIO : ENOSPC;
+    return action != "eio" && action != "enospc";
 }
 
 template <typename F> F next(const char *name) { return reinterpret_cast<F>(dlsym(RTLD_NEXT, name)); }
@@ -89,29 +84,12 @@ ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
         return -1;
     return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, buf, count, offset);
 }
-ssize_t pwrite64(int fd, const void *buf, size_t count, off_t offset)
-{
-    return pwrite(fd, buf, count, offset);
-}
 int fsync(int fd)
 {
     if (!record("fsync", nameOf(fd)))
         return -1;
     return next<int (*)(int)>("fsync")(fd);
 }
-int fdatasync(int fd)
-{
-    if (!record("fdatasync", nameOf(fd)))
-        return -1;
-    return next<int (*)(int)>("fdatasync")(fd);
-}
-int ftruncate(int fd, off_t length)
-{
-    if (!record("ftruncate", nameOf(fd)))
-        return -1;
-    return next<int (*)(int, off_t)>("ftruncate")(fd, length);
-}
-int ftruncate64(int fd, off_t length) { return ftruncate(fd, length); }
 int unlink(const char *path)
 {
     if (!record("unlink", path))
@@ -124,34 +102,21 @@ int rename(const char *from, const char *to)
         return -1;
     return next<int (*)(const char *, const char *)>("rename")(from, to);
 }
-
 // The folder takes no new file: what a folder of mode 555 does to anyone
 // but the superuser, who runs the tests in CI.
-static int openWith(const char *call, const char *path, int flags, mode_t mode)
-{
-    struct stat st;
-    if ((flags & O_CREAT) && std::getenv("QUINTREL_SHIM_NOCREATE") && !std::strchr(path, '/')
-        && lstat(path, &st) != 0) {
-        errno = EACCES;
-        return -1;
-    }
-    return next<int (*)(const char *, int, ...)>(call)(path, flags, mode);
-}
 int open(const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
     const mode_t mode = (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
     va_end(args);
-    return openWith("open", path, flags, mode);
-}
-int open64(const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
-    va_end(args);
-    return openWith("open64", path, flags, mode);
+    struct stat st;
+    if ((flags & O_CREAT) && std::getenv("QUINTREL_SHIM_NOCREATE") && !std::strchr(path, '/')
+        && lstat(path, &st) != 0) {
+        errno = EACCES;
+        return -1;
+    }
+    return next<int (*)(const char *, int, ...)>("open")(path, flags, mode);
 }
 
 } // extern "C"
