@@ -309,8 +309,7 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
             }
             error = {Kind::SetAside, JournalFile,
                      QStringLiteral("it is not a record of a save this game made, so nothing in "
-                                    "it was used; it was set aside as \"%1\"")
-                         .arg(RejectedJournalFile)};
+                                    "it was used")};
             syncFolder();
             return Recovery::SetAside;
         }

@@ -44,7 +44,8 @@ QString lineFor(const StoreError &e, const QString &subject)
     case Kind::Busy:
         return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
     case Kind::SetAside:
-        return QStringLiteral("Quintrel set aside %1: %2.").arg(where, e.reason);
+        return QStringLiteral("Quintrel set aside %1 as \"%2\": %3.")
+            .arg(where, platform::FolderStore::RejectedJournalFile, e.reason);
     }
     return e.reason;
 }
@@ -102,7 +103,7 @@ void ScoreBook::setBest(std::int32_t best)
     emit bestScoreChanged(best);
 }
 
-bool ScoreBook::recover(const platform::Lock &lock, Trouble &trouble)
+bool ScoreBook::recover(const platform::Lock &lock, Trouble &trouble, bool tellFailure)
 {
     StoreError error;
     switch (store_.recover(lock, error)) {
@@ -114,7 +115,8 @@ bool ScoreBook::recover(const platform::Lock &lock, Trouble &trouble)
     case platform::Recovery::Failed:
         break;
     }
-    trouble.add(error);
+    if (tellFailure)
+        trouble.add(error);
     return false;
 }
 
@@ -209,13 +211,13 @@ void ScoreBook::clearIfEmpty()
     Trouble trouble;
     {
         // Under the lock, so that a score another copy of the game enters
-        // between this read and the clear is not wiped out.
+        // between this read and the clear is not wiped out. A table that
+        // cannot be read or saved is left alone, and quietly: it may hold
+        // scores, and the reload that follows every showing tells of it.
         const auto lock = store_.lock();
         QByteArray hiscores;
         StoreError error;
-        // A file that cannot be read is left alone: it may hold scores. The
-        // reload that follows every showing tells the player about it.
-        if (!lock->held() || !recover(*lock, trouble)
+        if (!lock->held() || !recover(*lock, trouble, false)
             || !store_.read(HiScoresFile, HiScoresLength, hiscores, error)
             || scoreAt(hiscores, 1) != 0)
             return report(trouble, TableNotChanged);

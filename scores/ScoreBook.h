@@ -58,7 +58,7 @@ private:
     class Trouble;
     // Takes the lock and finishes an earlier save: the one door of every write.
     bool enterDoor(const platform::Lock &lock, const QString &subject, Trouble &trouble);
-    bool recover(const platform::Lock &lock, Trouble &trouble);
+    bool recover(const platform::Lock &lock, Trouble &trouble, bool tellFailure = true);
     bool readFile(const QString &file, qint64 length, QByteArray &content, Trouble &trouble);
     bool readTable(Table &table, Trouble &trouble);
     bool writeTable(const platform::Lock &lock, const Table &table, Trouble &trouble);

@@ -113,6 +113,15 @@ private slots:
         click("cmdClear");   // Yes: names.dat is not cleared without its scores
         QCOMPARE(store.files, before);
         QCOMPARE(best.size(), 0);
+
+        // A game that cannot be saved hears why once, not again at the
+        // window's first showing.
+        dialogs.messages.clear();
+        store.journalIs = "it is a pipe";
+        w.reset(new frmHiScores(*book, dialogs));
+        w->HighScores(150);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.contains("saves nothing until it is moved away"));
     }
 
     void clearing()

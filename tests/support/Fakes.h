@@ -100,6 +100,7 @@ public:
     QHash<QString, QByteArray> files;   // the working folder
     QHash<QString, QString> failing;    // file name -> reason every access fails
     bool busy = false;                  // another copy holds the lock
+    QString journalIs;                  // what stands under the journal's name, if not a journal
     int heldLocks = 0;                  // locks alive now
 
     bool read(const QString &name, qint64 length, QByteArray &content,
@@ -127,9 +128,11 @@ public:
     {
         return std::make_unique<Held>(heldLocks, !busy);
     }
-    platform::Recovery recover(const platform::Lock &held, platform::StoreError &) override
+    platform::Recovery recover(const platform::Lock &held, platform::StoreError &error) override
     {
-        return held.held() ? platform::Recovery::Clean : platform::Recovery::Failed;
+        error = {platform::StoreError::Kind::Unusable, "hiscores.journal", journalIs};
+        return held.held() && journalIs.isEmpty() ? platform::Recovery::Clean
+                                                  : platform::Recovery::Failed;
     }
 
 private:
