@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
         if (saver == 0) {
             platform::FolderStore store(scores::fileSpans());
             scores::ScoreBook book(store);
-            for (int i = 0;; ++i) {
+            for (int i = n * 7;; ++i) {
                 const int score = 1000 + i % 5000;
                 switch (i % 4) {
                 case 0: book.enter(score * 10, QByteArray::number(score * 10).leftJustified(10)); break;

@@ -63,7 +63,9 @@ protected:
 
 void keepWindowsOnScreen()
 {
-    qApp->installEventFilter(new ScreenKeeper);
+    auto *keeper = new ScreenKeeper;
+    keeper->setParent(qApp);   // goes with the application
+    qApp->installEventFilter(keeper);
 }
 
 } // namespace ui
