@@ -37,45 +37,27 @@ void put(const QString &file, const QByteArray &bytes)
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-// A table as (score, name) rows, and the two files that hold it: nine unused
-// bytes, then little-endian scores and ten-byte names.
-using Rows = QList<std::pair<qint32, QByteArray>>;
-QByteArray scoresFile(const Rows &rows)
-{
-    QByteArray b(9, '\0');
-    for (const auto &[score, name] : rows) {
-        char le[4];
-        qToLittleEndian<qint32>(score, le);
-        b.append(le, 4);
-    }
-    return b;
-}
-QByteArray namesFile(const Rows &rows)
-{
-    QByteArray b(9, '\0');
-    for (const auto &[score, name] : rows)
-        b.append(name.leftJustified(10, ' '));
-    return b;
-}
-// Ten rows whose names spell their scores, so a name torn from its score shows.
-Rows spelled(QList<qint32> scores)
-{
-    Rows rows;
-    for (qint32 s : scores)
-        rows.append({s, QByteArray::number(s)});
-    return rows;
-}
-const Rows Old = spelled({5000, 4900, 4800, 4700, 4600, 4500, 4400, 4300, 4200, 4100});
-
 struct Disk {
     QByteArray hiscores, names, cardbacks;
     bool operator==(const Disk &) const = default;
 };
 Disk disk() { return {bytesOf("hiscores.dat"), bytesOf("names.dat"), bytesOf("cardbacks.dat")}; }
-Disk diskOf(const Rows &rows, const QByteArray &back = QByteArray::fromHex("0200"))
+// The files of a table whose names spell their scores, so that a name torn
+// from its score shows: nine unused bytes, then little-endian scores and
+// ten-byte names (blank for a score of 0), and surplus bytes to be kept.
+Disk diskOf(const QList<int> &scores, const QByteArray &back = QByteArray::fromHex("0200"))
 {
-    return {scoresFile(rows), namesFile(rows) + "surplus", back};
+    Disk d{QByteArray(9, '\0'), QByteArray(9, '\0'), back};
+    for (const int s : scores) {
+        char le[4];
+        qToLittleEndian<qint32>(s, le);
+        d.hiscores.append(le, 4);
+        d.names.append((s ? QByteArray::number(s) : QByteArray()).leftJustified(10, ' '));
+    }
+    d.names.append("surplus");
+    return d;
 }
+const QList<int> Old = {5000, 4900, 4800, 4700, 4600, 4500, 4400, 4300, 4200, 4100};
 void putDisk(const Disk &d)
 {
     QFile::remove(Journal);
@@ -98,8 +80,6 @@ struct Run {
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(Rows)
 
 class ScoreFilesDiskTest : public QObject {
     Q_OBJECT
@@ -138,7 +118,6 @@ class ScoreFilesDiskTest : public QObject {
         r.log = bytesOf(log) == "(missing)" ? QByteArrayList{} : bytesOf(log).trimmed().split('\n');
         return r;
     }
-    QStringList folderNames() { return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System); }
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir.path())); }
@@ -150,23 +129,20 @@ private slots:
     void everySaveIsOldOrNew_data()
     {
         QTest::addColumn<QStringList>("command");
-        QTest::addColumn<Rows>("after");
+        QTest::addColumn<QList<int>>("after");
         QTest::addColumn<QByteArray>("back");
-        Rows tenth = Old;
-        tenth[9] = {4150, "N4150"};
-        Rows first = Rows{{9000, "N9000"}} + Old.mid(0, 9);
-        QTest::newRow("a new 10th place") << QStringList{"enter", "4150", "N4150"} << tenth
-                                          << QByteArray::fromHex("0200");
-        QTest::newRow("a new best") << QStringList{"enter", "9000", "N9000"} << first
-                                    << QByteArray::fromHex("0200");
-        QTest::newRow("clear") << QStringList{"clear"} << Rows(10, {0, ""})
-                               << QByteArray::fromHex("0200");
+        const QByteArray two = QByteArray::fromHex("0200");
+        QTest::newRow("a new 10th place") << QStringList{"enter", "4150", "4150"}
+                                          << Old.mid(0, 9) + QList{4150} << two;
+        QTest::newRow("a new best") << QStringList{"enter", "9000", "9000"}
+                                    << QList{9000} + Old.mid(0, 9) << two;
+        QTest::newRow("clear") << QStringList{"clear"} << QList<int>(10, 0) << two;
         QTest::newRow("card back") << QStringList{"back", "7"} << Old << QByteArray::fromHex("0700");
     }
     void everySaveIsOldOrNew()
     {
         QFETCH(QStringList, command);
-        QFETCH(Rows, after);
+        QFETCH(QList<int>, after);
         QFETCH(QByteArray, back);
         const Disk before = diskOf(Old), saved = diskOf(after, back);
         putDisk(before);
@@ -237,7 +213,7 @@ private slots:
         QVERIFY(start.ms < 5000);
         QVERIFY(start.out.contains("Quintrel set aside \"hiscores.journal\""));
         QCOMPARE(disk(), diskOf(Old));
-        QCOMPARE(folderNames(), (QStringList{"cardbacks.dat", "hiscores.dat",
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), (QStringList{"cardbacks.dat", "hiscores.dat",
                                              "hiscores.journal.rejected", "names.dat"}));
         QCOMPARE(bytesOf(outside.filePath("victim")), QByteArray("intact"));
         QVERIFY(!QFile::exists("/tmp/q-created"));
@@ -336,14 +312,13 @@ private slots:
     // the table comes out whole when the first one dies.
     void twoCopies()
     {
-        const Rows first = Rows{{9000, "N9000"}} + Old.mid(0, 9);
         putDisk(diskOf(Old));
         const pid_t a = fork();
         if (a == 0) {
             setenv("LD_PRELOAD", SHIM, 1);
             setenv("QUINTREL_SHIM_DO", "stop", 1);
             setenv("QUINTREL_SHIM_AT", "5", 1);   // past its first score
-            execl(SAVER, SAVER, "enter", "9000", "N9000", nullptr);
+            execl(SAVER, SAVER, "enter", "9000", "9000", nullptr);
             _exit(9);
         }
         int status = 0;
@@ -359,7 +334,7 @@ private slots:
         kill(a, SIGKILL);
         waitpid(a, &status, 0);
         QVERIFY(save({"start"}).out.isEmpty());
-        QCOMPARE(disk(), diskOf(first));
+        QCOMPARE(disk(), diskOf(QList{9000} + Old.mid(0, 9)));
     }
 
     // A file-size limit fails the write; it must not end the game.

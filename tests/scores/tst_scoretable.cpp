@@ -69,12 +69,7 @@ private slots:
                  QString("Quintrel could not save the file \"cardbacks.dat\" in the folder it was "
                          "started in:\nRead-only file system\n\nThe game goes on; the chosen card "
                          "back shows now but is not saved for the next start."));
-        // Another copy holding the folder: said as such, and only then.
-        store.busy = true;
-        QVERIFY(!book.setCardBack(5) && book.cardBack() == 5);
-        QCOMPARE(dialogs.messages.value(2).text.section("\n", 0, 0),
-                 QString("Quintrel could not save the chosen card back: another copy of the game is "
-                         "saving it."));
+        QCOMPARE(book.cardBack(), 4);   // shown all the same
     }
 };
 
