@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -322,6 +323,8 @@ private slots:
             _exit(9);
         }
         int status = 0;
+        bool stopped = true;   // and holding the folder, until it is ended
+        const auto end = qScopeGuard([&] { stopped && kill(a, SIGKILL) == 0 && waitpid(a, &status, 0); });
         QVERIFY(waitpid(a, &status, WUNTRACED) == a && WIFSTOPPED(status));
         const QByteArray journal = bytesOf(Journal);
         const Run back = save({"back", "3"});
@@ -331,8 +334,7 @@ private slots:
         QVERIFY(start.ms >= 900 && start.out.contains("could not check the high score table: "
                                                       "another copy of the game is saving it"));
         QCOMPARE(bytesOf(Journal), journal);
-        kill(a, SIGKILL);
-        waitpid(a, &status, 0);
+        stopped = !(kill(a, SIGKILL) == 0 && waitpid(a, &status, 0) == a);
         QVERIFY(save({"start"}).out.isEmpty());
         QCOMPARE(disk(), diskOf(QList{9000} + Old.mid(0, 9)));
     }
