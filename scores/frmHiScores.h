@@ -48,6 +48,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The window's size and controls at the table's scale.
+    void fitToScale();
     void cmdOkay_Click();
     void cmdClear_Click();
     void Form_Load(scores::FileTrouble &trouble);
