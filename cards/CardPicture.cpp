@@ -119,9 +119,8 @@ void CardPicture::paintEvent(QPaintEvent *)
     const qreal dpr = devicePixelRatioF();
     const bool same = drawn_.shows == shows_ && drawn_.picture == picture_;
     if (sharpen_.isActive() && same && drawn_.width != width()) {
-        // While the window is being resized the last picture is stretched;
-        // the sharp one follows once the size stays.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // While the window is being resized the last picture is stretched,
+        // coarsely but at once; the sharp one follows once the size stays.
         painter.drawPixmap(rect(), drawn_.pixmap);
     } else {
         drawn_ = {shows_, picture_, width(), picture(dpr)};

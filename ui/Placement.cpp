@@ -42,8 +42,10 @@ QRect placeOnScreen(const QRect &designed, const QRect &available)
 
 QRect framedGeometry(const QWidget *window)
 {
+    // The widget's own place, which a move of a hidden window changes at
+    // once, and the frame as the platform knows it now.
     const QWindow *handle = window->windowHandle();
-    return handle ? handle->frameGeometry() : window->frameGeometry();
+    return handle ? window->geometry().marginsAdded(handle->frameMargins()) : window->frameGeometry();
 }
 
 QSize fitInto(QSize client, QSize frame, QSize room, QSize smallest, bool keepShape)

@@ -22,7 +22,8 @@ void showInFront(QWidget *window);
 QRect placeOnScreen(const QRect &designed, const QRect &available);
 
 // The window with its frame, as the window manager has it now. (A widget's
-// own frameGeometry() can miss a frame that came after its last move.)
+// own frameGeometry() can miss a frame that came after its last move, and
+// its native window's can lag behind a move made while it was hidden.)
 QRect framedGeometry(const QWidget *window);
 
 // The client size of a window whose frame is `frame` (client included) that

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs tst_screens on each screen of the matrix: a display of that size, with
-# openbox framing the windows as a desktop would, and the game at that scale.
-# Usage: run.sh path/to/tst_screens
+# Runs the screen case of tst_layout on each screen of the matrix: a display
+# of that size, with openbox framing the windows as a desktop would, and the
+# game at that scale. Usage: screens.sh path/to/tst_layout
 set -uo pipefail
 test=$(readlink -f "$1")
 screens=("1024x768 2" "1366x768 1.5" "1366x768 2" "1280x800 1.5" "1920x1080 2" "2560x1440 1")
@@ -24,7 +24,7 @@ for screen in "${screens[@]}"; do
     # and has taken over the display a moment after: a window mapped before
     # that would stay unframed.
     sleep 0.5
-    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" QTWEBENGINE_DISABLE_SANDBOX=1 "$2"
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" QTWEBENGINE_DISABLE_SANDBOX=1 "$2" everyWindowFitsTheScreen
     rc=$?
     kill "$wm"
     exit "$rc"' run "$factor" "$test" || failed=1
