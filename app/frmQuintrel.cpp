@@ -243,6 +243,9 @@ void frmQuintrel::useScale(double wanted)
     const double largest = std::min(double(available.width() - frame.width()) / DesignedWidth,
                                     double(available.height() - frame.height()) / DesignedHeight);
     const double factor = std::max(SmallestScale, std::min(wanted, largest));
+    // A maximised window would keep its size: a step makes it an ordinary one.
+    if (isMaximized() || isFullScreen())
+        showNormal();
     resize(int(std::lround(DesignedWidth * factor)), int(std::lround(DesignedHeight * factor)));
     if (isVisible()) {
         const QRect framed(ui::framedGeometry(this).topLeft(), size() + frame);

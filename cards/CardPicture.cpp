@@ -41,8 +41,10 @@ QAccessibleInterface *cardAccessible(const QString &className, QObject *object)
     return nullptr;
 }
 
-// How long a card's size must stay before its picture is drawn afresh.
+// How long a card's size must stay before its picture is drawn afresh, and
+// how much longer for each card after the first.
 constexpr int SharpenAfterMs = 150;
+constexpr int SharpenStepMs = 8;
 // The pictures the cache holds at the largest size shown: every place of the
 // table and every back of the chooser, with room to spare.
 constexpr int CachedCards = 48;
@@ -54,8 +56,9 @@ CardPicture::CardPicture(int index, QWidget *parent, int outlineWidth)
 {
     // The window sets the size: the card's picture, outline and ring follow it.
     resize(CardWidth, CardHeight);
+    // The cards are drawn afresh one after the other, not all in one frame.
     sharpen_.setSingleShot(true);
-    sharpen_.setInterval(SharpenAfterMs);
+    sharpen_.setInterval(SharpenAfterMs + SharpenStepMs * index);
     connect(&sharpen_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     // The keyboard gives the focus; a click does not take it from the key.
     setFocusPolicy(Qt::TabFocus);

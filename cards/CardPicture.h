@@ -2,9 +2,9 @@
 // A card-sized button that shows a picture: a face, a back, or nothing, with
 // an outline drawn over it. The table's places and the chooser's backs are
 // made of it. Its window gives it its size; the picture is rendered for that
-// size and the screen it is on, so it stays sharp at any scale. It takes the focus from the keyboard, draws a ring
-// while it has it, and the arrow keys move the focus to the nearest card in
-// that direction that can take it.
+// size and the screen it is on, so it stays sharp at any scale. It takes the
+// focus from the keyboard, draws a ring while it has it, and the arrow keys
+// move the focus to the nearest card in that direction that can take it.
 
 #include <QAbstractButton>
 #include <QColor>
