@@ -75,8 +75,9 @@ protected:
 
 private:
     // How often, and how many milliseconds apart, a window is looked at for
-    // its frame; a window without one is placed a last time after that.
-    static constexpr int FrameWaits = 40;
+    // its frame (a busy desktop can take seconds to frame a window); a window
+    // without one is placed a last time after that.
+    static constexpr int FrameWaits = 160;
     static constexpr int FrameWaitMs = 25;
 
     static void settle(QPointer<QWidget> window, int waits)

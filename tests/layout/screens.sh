@@ -16,14 +16,19 @@ for screen in "${screens[@]}"; do
   read -r size factor <<<"$screen"
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
     openbox --sm-disable > /dev/null 2>&1 & wm=$!
-    # The window manager is up once it names its check window on the root.
-    for _ in $(seq 200); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && break
-      sleep 0.05
+    # The window manager frames what is mapped only once it has started
+    # fully, and never frames a window mapped before: a probe window is
+    # mapped until it comes framed.
+    for _ in $(seq 40); do
+      xmessage -title quintrel-probe probe > /dev/null 2>&1 & probe=$!
+      framed=
+      for _ in $(seq 10); do
+        sleep 0.05
+        xprop -name quintrel-probe _NET_FRAME_EXTENTS 2> /dev/null | grep -q "=" && { framed=1; break; }
+      done
+      kill "$probe"; wait "$probe" 2> /dev/null
+      [ -n "$framed" ] && break
     done
-    # and has taken over the display a moment after: a window mapped before
-    # that would stay unframed.
-    sleep 0.5
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" QTWEBENGINE_DISABLE_SANDBOX=1 "$2" everyWindowFitsTheScreen
     rc=$?
     kill "$wm"
