@@ -47,6 +47,8 @@ struct Table {
             for (QWidget *top : QApplication::topLevelWidgets())
                 if (top->objectName() == QLatin1String(s.name) && top->isVisible())
                     window = top;
+            if (!window && !s.designed.isValid())
+                continue;   // a build without the browser
             QVERIFY2(window && QTest::qWaitForWindowExposed(window), s.name);
             check(window, s.name, s.designed);
             if (s.button)
