@@ -91,11 +91,9 @@ frmHiScores::frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs,
 
     auto makeLabel = [this](const QString &name, const Row &row, int left, int width,
                             int height, Qt::Alignment align) {
-        QLabel *l = ui::makeLabel(this, name.toLatin1().constData(), QString(),
-                                  ui::fromPixels(left, row.top, width, height), row.colour, align,
-                                  art::font(art::FontFace::Times, row.points, true), ui::Black,
-                                  false);
-        return l;
+        return ui::makeLabel(this, name.toLatin1().constData(), QString(),
+                             ui::fromPixels(left, row.top, width, height), row.colour, align,
+                             art::font(art::FontFace::Times, row.points, true), ui::Black, false);
     };
     for (int i = 0; i < scores::Entries; ++i) {
         const Row &row = Rows[std::size_t(i)];
@@ -133,9 +131,9 @@ void frmHiScores::showWindow(FileTrouble &trouble)
         loaded_ = true;
         Form_Load(trouble);
     }
+    fitToScale();
     // Above the table it belongs to, like every other window of the game: a
     // click on the disabled table cannot bury it.
-    fitToScale();
     ui::keepAbove(this, owner_);
     ui::showInFront(this);
     cmdOkay_->setFocus();
