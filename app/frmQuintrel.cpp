@@ -5,7 +5,6 @@
 #include "cards/CardPicture.h"
 #include "cards/CardSize.h"
 #include "platform/Dialogs.h"
-#include "scores/StartState.h"
 #include "scores/frmHiScores.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
@@ -68,15 +67,18 @@ frmQuintrel::frmQuintrel(const Services &services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::WindowMaximizeButtonHint),
-      services_(services), table_(services.random, services.pacer)
+      services_(services), table_(services.random, services.pacer), book_(services.store)
 {
     buildControls();
     bindTable();
 
     // What the last games left behind: the best score and the chosen back.
-    const scores::StartState saved = scores::readStartState(services_.store, services_.dialogs);
-    showBestScore(saved.bestScore);
-    useCardBack(saved.cardBack);
+    connect(&book_, &scores::ScoreBook::bestScoreChanged, this, &frmQuintrel::showBestScore);
+    connect(&book_, &scores::ScoreBook::trouble, this, [this](const QString &message) {
+        services_.dialogs.message(message, platform::Buttons::Ok, platform::Icon::Warning);
+    });
+    book_.open();
+    useCardBack(book_.cardBack());
 }
 
 frmQuintrel::~frmQuintrel() = default;
@@ -316,7 +318,7 @@ void frmQuintrel::bindTable()
     // The name prompt keeps "GAME OVER" in view.
     connect(&table_, &Table::gameOver, this, [this](int finalScore) {
         const QRect banner(lblBonusTxt_->mapToGlobal(QPoint()), lblBonusTxt_->size());
-        hiScores().HighScores(finalScore, bestScore_, banner);
+        hiScores().HighScores(finalScore, banner);
     }, Qt::QueuedConnection);
 }
 
@@ -413,7 +415,6 @@ void frmQuintrel::showBanner(const game::Banner &banner)
 
 void frmQuintrel::showBestScore(std::int32_t best)
 {
-    bestScore_ = best;
     lblHighScore_->setText(number(best));
     lblHighScore_->setAccessibleName(QStringLiteral("High score ") + number(best));
 }
@@ -429,8 +430,7 @@ void frmQuintrel::useCardBack(int back)
 frmHiScores &frmQuintrel::hiScores()
 {
     if (!hiScores_) {
-        hiScores_ = std::make_unique<frmHiScores>(services_.store, services_.dialogs, this);
-        connect(hiScores_.get(), &frmHiScores::bestScoreChanged, this, &frmQuintrel::showBestScore);
+        hiScores_ = std::make_unique<frmHiScores>(book_, services_.dialogs, this);
         connect(hiScores_.get(), &frmHiScores::opened, this, [this] { setEnabled(false); });
         connect(hiScores_.get(), &frmHiScores::closed, this, &frmQuintrel::takeInputBack);
     }
@@ -444,7 +444,7 @@ frmMenu &frmQuintrel::menu()
         connect(menu_.get(), &frmMenu::closed, this, &frmQuintrel::takeInputBack);
         connect(menu_.get(), &frmMenu::backChosen, this, [this](int back) {
             // Shown for this run even when it could not be saved.
-            scores::saveCardBack(services_.store, services_.dialogs, back);
+            book_.setCardBack(back);
             useCardBack(back);
         });
     }

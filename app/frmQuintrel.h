@@ -5,6 +5,7 @@
 // which answer only by signals.
 
 #include "game/Table.h"
+#include "scores/ScoreBook.h"
 
 #include <QWidget>
 
@@ -42,6 +43,7 @@ public:
     ~frmQuintrel() override;
 
     game::Table &table() { return table_; }
+    scores::ScoreBook &book() { return book_; }
 
     // The table's scale: 1 at its designed size, 592 x 453 pixels.
     double tableScale() const;
@@ -85,7 +87,7 @@ private:
 
     Services services_;
     game::Table table_;
-    std::int32_t bestScore_ = 0;
+    scores::ScoreBook book_;
     int cardBack_ = 0;
     int cardsLeft_ = 30;
 

@@ -6,6 +6,7 @@
 #include "platform/Pacer.h"
 #include "platform/Random.h"
 #include "platform/SystemInfo.h"
+#include "scores/ScoreBook.h"
 #include "ui/FocusStyle.h"
 #include "ui/Placement.h"
 #include "version/Version.h"
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
 
     platform::ClockSeededRandom random;
     platform::TimerPacer pacer;
-    platform::FolderStore store;
+    platform::FolderStore store(scores::fileSpans());
     platform::QtDialogs dialogs;
     platform::DesktopSystemInfo systemInfo;
     frmQuintrel table({random, pacer, store, dialogs, systemInfo});

@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     platform::ClockSeededRandom random;
     platform::TimerPacer pacer;
-    platform::FolderStore store;
+    platform::FolderStore store(scores::fileSpans());
     TimedDialogs dialogs;
     platform::DesktopSystemInfo systemInfo;
     frmQuintrel window({random, pacer, store, dialogs, systemInfo});

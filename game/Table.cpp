@@ -258,7 +258,7 @@ void Table::startRound()
     setBanner({QStringLiteral("ROUND ") + QString::number(round_), false, {}});
     setPhase(Phase::Announcing);   // and the new table shows
     step_ = Step::RoundBanner;
-    pacer_.after(LongPauseMs, [this] { advance(); });
+    pacer_.after(LongPauseMs, this, [this] { advance(); });
 }
 
 void Table::endRound()
@@ -277,7 +277,7 @@ void Table::startClearBonus()
     setBanner({QStringLiteral("CLEAR SCREEN"), true, ClearTableBonus});
     setScore(score_ + ClearTableBonus);
     step_ = Step::ClearPause;
-    pacer_.after(LongPauseMs, [this] { advance(); });
+    pacer_.after(LongPauseMs, this, [this] { advance(); });
 }
 
 void Table::startCount(Step count, const QString &title, int steps)
@@ -320,7 +320,7 @@ void Table::countStep()
     bonus_ += each;
     setBanner({banner_.title, true, bonus_});
     setScore(score_ + each);
-    pacer_.after(ShortPauseMs, [this] { advance(); });
+    pacer_.after(ShortPauseMs, this, [this] { advance(); });
 }
 
 void Table::advance()

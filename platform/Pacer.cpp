@@ -11,13 +11,14 @@ TimerPacer::TimerPacer()
         // The step may schedule the next one; take it out first.
         auto step = std::move(step_);
         step_ = nullptr;
-        if (step)
+        if (step && owner_)
             step();
     });
 }
 
-void TimerPacer::after(int ms, std::function<void()> step)
+void TimerPacer::after(int ms, const QObject *owner, std::function<void()> step)
 {
+    owner_ = owner;
     step_ = std::move(step);
     timer_.start(ms);
 }

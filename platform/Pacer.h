@@ -2,6 +2,7 @@
 // The table's pacing: one step of a banner or a count, called back after a
 // delay. Nothing waits in between; the window keeps handling its events.
 
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -11,9 +12,9 @@ namespace platform {
 class Pacer {
 public:
     virtual ~Pacer() = default;
-    // Calls `step` once, `ms` milliseconds from now. A new call replaces a
-    // step still pending.
-    virtual void after(int ms, std::function<void()> step) = 0;
+    // Calls `step` once, `ms` milliseconds from now, unless `owner` is gone
+    // by then. A new call replaces a step still pending.
+    virtual void after(int ms, const QObject *owner, std::function<void()> step) = 0;
     virtual void cancel() = 0;
 };
 
@@ -21,11 +22,12 @@ public:
 class TimerPacer final : public Pacer {
 public:
     TimerPacer();
-    void after(int ms, std::function<void()> step) override;
+    void after(int ms, const QObject *owner, std::function<void()> step) override;
     void cancel() override;
 
 private:
     QTimer timer_;
+    QPointer<const QObject> owner_;
     std::function<void()> step_;
 };
 

@@ -1,7 +1,5 @@
 #include "platform/SystemInfo.h"
 
-#ifndef Q_OS_WIN
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,5 +54,3 @@ bool DesktopSystemInfo::start()
 }
 
 } // namespace platform
-
-#endif

@@ -1,14 +1,10 @@
 #pragma once
 // The operating system's system information tool, for the About window.
 
-#include <QtGlobal>
-
-#ifndef Q_OS_WIN
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
-#endif
 
 namespace platform {
 
@@ -19,14 +15,12 @@ public:
     virtual bool start() = 0;
 };
 
-// On Windows the tool named in the registry, elsewhere the first system
-// information tool found in PATH's absolute folders.
+// The first system information tool found in PATH's absolute folders.
 class DesktopSystemInfo final : public SystemInfo {
 public:
     bool start() override;
 };
 
-#ifndef Q_OS_WIN
 // The absolute path of the first of `names` that is an executable regular
 // file in a folder of `pathVariable` (PATH's form, folders between colons);
 // empty when there is none. Only folders given as absolute paths count.
@@ -35,6 +29,5 @@ QString findTool(const QStringList &names, const QByteArray &pathVariable);
 // The environment a started tool gets: the game's own, less what the game
 // set for its web engine alone.
 QProcessEnvironment toolEnvironment();
-#endif
 
 } // namespace platform

@@ -1,7 +1,6 @@
 #include "scores/frmHiScores.h"
 
 #include "assets/Art.h"
-#include "platform/DataStore.h"
 #include "platform/Dialogs.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
@@ -9,6 +8,7 @@
 #include "ui/Layout.h"
 #include "ui/Placement.h"
 #include "ui/Scale.h"
+#include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
 #include "version/Version.h"
 
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-using scores::FileTrouble;
 using scores::Table;
 
 namespace {
@@ -60,11 +59,11 @@ const QString NamePrompt = QStringLiteral("You Got A High Score!!") + QChar(13)
 
 } // namespace
 
-frmHiScores::frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs, QWidget *owner)
+frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QWidget *owner)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      store_(store), dialogs_(dialogs), owner_(owner)
+      book_(book), dialogs_(dialogs), owner_(owner)
 {
     art::registerFonts();
     setObjectName(QStringLiteral("frmHiScores"));
@@ -108,6 +107,7 @@ frmHiScores::frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs,
 
     connect(cmdOkay_, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmHiScores::cmdClear_Click);
+    connect(&book_, &scores::ScoreBook::tableChanged, this, &frmHiScores::showEntries);
 }
 
 // ---------------------------------------------------------------- showing
@@ -120,16 +120,9 @@ void frmHiScores::fitToScale()
 
 void frmHiScores::showWindow()
 {
-    FileTrouble trouble;
-    showWindow(trouble);
-    trouble.report(dialogs_, scores::TableNotChanged);
-}
-
-void frmHiScores::showWindow(FileTrouble &trouble)
-{
     if (!loaded_) {
         loaded_ = true;
-        Form_Load(trouble);
+        book_.clearIfEmpty();
     }
     fitToScale();
     // Above the table it belongs to, like every other window of the game: a
@@ -139,42 +132,7 @@ void frmHiScores::showWindow(FileTrouble &trouble)
     cmdOkay_->setFocus();
 }
 
-void frmHiScores::Form_Load(FileTrouble &trouble)
-{
-    // Under the lock, so that a score another copy of the game enters between
-    // this read and the clear is not wiped out.
-    const auto lock = store_.lock();
-    QByteArray hiscores;
-    platform::StoreError error;
-    // A file that cannot be read is left alone: it may hold scores. The
-    // GetScores that follows every showing tells the player about it.
-    if (!lock->held() || !store_.read(scores::HiScoresFile, scores::HiScoresLength, hiscores, error))
-        return;
-    if (scores::scoreAt(hiscores, 1) == 0)
-        clearScores(trouble, false);
-}
-
-// Another copy of the game holds the table for longer than a save takes: it
-// is not written over, and the player hears so.
-platform::StoreError frmHiScores::busy()
-{
-    return {platform::StoreError::Kind::Busy, scores::HiScoresFile,
-            QStringLiteral("another copy of the game is saving it")};
-}
-
-void frmHiScores::GetScores()
-{
-    FileTrouble trouble;
-    getScores(trouble);
-    trouble.report(dialogs_, scores::TableShownAsRead);
-}
-
-void frmHiScores::getScores(FileTrouble &trouble)
-{
-    Table table;
-    scores::readTable(store_, table, trouble);
-    showEntries(table);
-}
+void frmHiScores::GetScores() { book_.reload(); }
 
 void frmHiScores::showEntries(const Table &table)
 {
@@ -184,83 +142,26 @@ void frmHiScores::showEntries(const Table &table)
     }
 }
 
-// ---------------------------------------------------------------- clearing
-
-void frmHiScores::ClearScores()
-{
-    FileTrouble trouble;
-    bool cleared = false;
-    {
-        const auto lock = store_.lock();
-        if (lock->held())
-            cleared = clearScores(trouble, true);
-        else
-            trouble.add(busy());
-    }
-    trouble.report(dialogs_, cleared ? scores::TableShownAsRead : scores::TableNotChanged);
-}
-
-bool frmHiScores::clearScores(FileTrouble &trouble, bool show)
-{
-    const bool cleared = scores::writeTable(store_, Table{}, trouble);
-    // The best score follows the table only when the table really was cleared.
-    if (cleared)
-        emit bestScoreChanged(0);
-    if (show)
-        getScores(trouble);
-    return cleared;
-}
+void frmHiScores::ClearScores() { book_.clear(); }
 
 // ---------------------------------------------------------------- a finished game
 
-void frmHiScores::HighScores(std::int32_t score, std::int32_t best, const QRect &keepClear)
+void frmHiScores::HighScores(std::int32_t score, const QRect &keepClear)
 {
-    FileTrouble trouble;
-    Table work;
-    scores::readTable(store_, work, trouble);
-
-    // The name is asked without holding anything, so that another copy of the
-    // game can finish its own entry meanwhile.
-    const bool asked = scores::insertionRank(work, score) > 0;
+    // The name is asked without holding the table, so that another copy of
+    // the game can finish its own entry meanwhile.
+    const bool asked = book_.enters(score);
     QByteArray name;
     if (asked)
         name = scores::storedName(
             dialogs_.input(NamePrompt, QStringLiteral("High Score!!"), keepClear));
-
-    bool saved = false;
-    {
-        // The table as it is now, not as it was before the name dialog: what
-        // another copy wrote meanwhile is kept, and the rank is found again.
-        const auto lock = store_.lock();
-        Table fresh;
-        if (!lock->held()) {
-            trouble.add(busy());
-            if (asked)
-                scores::insertEntry(work, scores::insertionRank(work, score), score, name);
-        } else if (scores::readTable(store_, fresh, trouble)) {
-            work = fresh;
-            if (asked)
-                scores::insertEntry(work, scores::insertionRank(work, score), score, name);
-            saved = scores::writeTable(store_, work, trouble);
-        } else if (asked) {
-            // Nothing is written over a file that could not be read; the player
-            // still sees the entry among what could be read.
-            scores::insertEntry(work, scores::insertionRank(work, score), score, name);
-        }
-    }
-
-    if (score > best)
-        emit bestScoreChanged(score);
-
+    // The window then shows the table as it is kept: the new entry is in it
+    // when it was saved.
+    book_.enter(score, name);
     if (asked) {
-        showWindow(trouble);
-        if (saved)
-            getScores(trouble);
-        else
-            showEntries(work);
+        showWindow();
         emit opened();
     }
-    trouble.report(dialogs_, saved ? scores::TableShownAsRead : scores::TableNotChanged);
 }
 
 // ---------------------------------------------------------------- commands

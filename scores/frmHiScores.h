@@ -1,7 +1,7 @@
 #pragma once
-// The high score window: shows the ten-place table and owns every change to it.
+// The high score window: shows the score book's table, asks a finished game
+// for its name and offers Clear. The book keeps the files.
 
-#include "platform/DataStore.h"
 #include "scores/DataFiles.h"
 
 #include <QPointer>
@@ -10,11 +10,8 @@
 #include <array>
 #include <cstdint>
 
-namespace platform {
-class DataStore;
-class Dialogs;
-}
-namespace scores { class FileTrouble; }
+namespace platform { class Dialogs; }
+namespace scores { class ScoreBook; }
 class QCloseEvent;
 class QLabel;
 class QPushButton;
@@ -23,21 +20,18 @@ class frmHiScores : public QWidget {
     Q_OBJECT
 public:
     // A window of its own: `owner` is the window it belongs to, not its parent.
-    frmHiScores(platform::DataStore &store, platform::Dialogs &dialogs, QWidget *owner = nullptr);
+    frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QWidget *owner = nullptr);
 
     // Shows the window, clearing an empty table the first time.
     void showWindow();
     void GetScores();
     void ClearScores();
-    // A finished game: asks for a name when `score` enters the table, writes
-    // it and shows the window; tells of a score above `best`.
-    // The name prompt opens below `keepClear` (screen pixels) when given.
-    void HighScores(std::int32_t score, std::int32_t best, const QRect &keepClear = {});
+    // A finished game: asks for a name when `score` enters the table, enters
+    // it and shows the window. The name prompt opens below `keepClear`
+    // (screen pixels) when given.
+    void HighScores(std::int32_t score, const QRect &keepClear = {});
 
 signals:
-    // The best score now: 0 after a real clear, or a finished game's score
-    // that beat the best.
-    void bestScoreChanged(std::int32_t best);
     // Shown for a new entry; the owner turns itself off until `closed`.
     void opened();
     // OK, or the close box.
@@ -52,16 +46,9 @@ private:
     void fitToScale();
     void cmdOkay_Click();
     void cmdClear_Click();
-    void Form_Load(scores::FileTrouble &trouble);
-    void showWindow(scores::FileTrouble &trouble);
-    void getScores(scores::FileTrouble &trouble);
-    // ClearScores without taking the table lock, showing the cleared table
-    // when `show`; true when the table was cleared.
-    bool clearScores(scores::FileTrouble &trouble, bool show);
     void showEntries(const scores::Table &table);
-    static platform::StoreError busy();
 
-    platform::DataStore &store_;
+    scores::ScoreBook &book_;
     platform::Dialogs &dialogs_;
     // The window this one stays above.
     QPointer<QWidget> owner_;

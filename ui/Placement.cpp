@@ -116,7 +116,9 @@ private:
 
 void keepWindowsOnScreen()
 {
-    qApp->installEventFilter(new ScreenKeeper);
+    auto *keeper = new ScreenKeeper;
+    keeper->setParent(qApp);   // goes with the application
+    qApp->installEventFilter(keeper);
 }
 
 } // namespace ui

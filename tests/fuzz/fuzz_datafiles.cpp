@@ -1,7 +1,9 @@
-// Reads the two table files from arbitrary bytes and enters a score on them:
-// nothing may crash, what is written must read back, and the bytes around the
-// fields must stay.
+// Reads the two table files from arbitrary bytes and enters a score on them
+// through the score book: nothing may crash, the table written must be the one
+// read with the score entered by the rules, and the bytes around the fields
+// must stay.
 
+#include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
 #include "support/Fakes.h"
 
@@ -20,16 +22,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FakeStore store;
     store.files = {{scores::HiScoresFile, all.left(a)}, {scores::NamesFile, all.mid(a, b - a)}};
     const auto before = store.files;
-    scores::FileTrouble trouble;
-    scores::Table table;
-    scores::readTable(store, table, trouble);
     const std::int32_t score = scores::scoreAt(QByteArray(9, '\0') + all.mid(b, 4), 1);
-    const int rank = scores::insertionRank(table, score);
-    scores::insertEntry(table, rank, score, scores::storedName(QString::fromUtf8(all.mid(b, 24))));
-    scores::writeTable(store, table, trouble);
+    const QByteArray name = scores::storedName(QString::fromUtf8(all.mid(b, 24)));
+
+    scores::Table expected = scores::tableFrom(before[scores::HiScoresFile], before[scores::NamesFile]);
+    const int rank = scores::insertionRank(expected, score);
+    scores::insertEntry(expected, rank, score, name);
+    scores::ScoreBook book(store);
+    scores::Table shown;
+    QObject::connect(&book, &scores::ScoreBook::tableChanged, [&](const scores::Table &t) { shown = t; });
+    book.enter(score, name);
+
     const QByteArray &hiscores = store.files[scores::HiScoresFile];
     const QByteArray &names = store.files[scores::NamesFile];
-    bool ok = rank >= 0 && rank <= scores::Entries && scores::tableFrom(hiscores, names) == table;
+    bool ok = rank >= 0 && rank <= scores::Entries && scores::tableFrom(hiscores, names) == expected
+              && shown == expected;
     // The first nine bytes and all beyond the fields stay; a short file grows to
     // the end of its fields.
     const std::pair<QString, int> files[] = {{scores::HiScoresFile, 49}, {scores::NamesFile, 109}};

@@ -1,209 +1,350 @@
-// The score files on a real disk: saves that fail at every step or stop dead
-// at every step, a file-size limit, a lock held elsewhere, and links, pipes,
-// devices and huge files under the files' names.
+// The score files on a real disk. Each save runs in a process of its own with
+// a shim that records the calls making it durable and kills or fails it at
+// each of them; journals planted by someone else; folders that take no file;
+// links, pipes and devices under the files' names; two copies of the game.
 
-#include "scores/ScoreTable.h"
-#include "scores/StartState.h"
+#include "scores/ScoreBook.h"
 #include "support/Fakes.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
+#include <csignal>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace scores;
-
 namespace {
+
+const QString Journal = "hiscores.journal";
 
 QByteArray bytesOf(const QString &file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
-
-// Ten entries whose names say their scores, so a name torn from its score shows.
-Table tableOf(int base)
+void put(const QString &file, const QByteArray &bytes)
 {
-    Table t;
-    for (int k = 0; k < Entries; ++k)
-        t[std::size_t(k)] = {base - k, QByteArray::number(base - k).leftJustified(NameLength, ' ')};
-    return t;
+    QFile::remove(file);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-Table tableOnDisk()
+struct Disk {
+    QByteArray hiscores, names, cardbacks;
+    bool operator==(const Disk &) const = default;
+};
+Disk disk() { return {bytesOf("hiscores.dat"), bytesOf("names.dat"), bytesOf("cardbacks.dat")}; }
+// The files of a table whose names spell their scores, so that a name torn
+// from its score shows: nine unused bytes, then little-endian scores and
+// ten-byte names (blank for a score of 0), and surplus bytes to be kept.
+Disk diskOf(const QList<int> &scores, const QByteArray &back = QByteArray::fromHex("0200"))
 {
-    return tableFrom(bytesOf(HiScoresFile), bytesOf(NamesFile));
+    Disk d{QByteArray(9, '\0'), QByteArray(9, '\0'), back};
+    for (const int s : scores) {
+        char le[4];
+        qToLittleEndian<qint32>(s, le);
+        d.hiscores.append(le, 4);
+        d.names.append((s ? QByteArray::number(s) : QByteArray()).leftJustified(10, ' '));
+    }
+    d.names.append("surplus");
+    return d;
 }
+const QList<int> Old = {5000, 4900, 4800, 4700, 4600, 4500, 4400, 4300, 4200, 4100};
+void putDisk(const Disk &d)
+{
+    QFile::remove(Journal);
+    put("hiscores.dat", d.hiscores);
+    put("names.dat", d.names);
+    put("cardbacks.dat", d.cardbacks);
+}
+
+// A journal as the game writes one: a first line, the body, its SHA-256.
+QByteArray journalOf(const QByteArray &body)
+{
+    return "QUINTREL JOURNAL 1\n" + body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+}
+
+struct Run {
+    int code = -1;   // -1: killed
+    QString out;
+    QByteArrayList log;
+    qint64 ms = 0;
+};
 
 } // namespace
 
 class ScoreFilesDiskTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
-    const Table oldTable = tableOf(5000), newTable = tableOf(7000);
+    QTemporaryDir dir, outside;
 
-    // The old table, with surplus bytes that every save must keep.
-    void putOldTable()
+    // One command of the score book in its own process, under the shim.
+    Run save(const QStringList &args, const QString &action = {}, int at = 0,
+             const QStringList &extra = {})
     {
-        QFile::remove(platform::FolderStore::JournalFile);
-        platform::FolderStore store;
-        FileTrouble trouble;
-        QVERIFY(writeTable(store, oldTable, trouble));
-        QFile names(NamesFile);
-        QVERIFY(names.open(QIODevice::Append) && names.write("surplus") == 7);
+        const QString log = outside.filePath("calls.log");
+        QFile::remove(log);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_PRELOAD", SHIM);
+        env.insert("QUINTREL_SHIM_LOG", log);
+        env.insert("QUINTREL_SHIM_DO", action);
+        env.insert("QUINTREL_SHIM_AT", QString::number(at));
+        for (const QString &e : extra)
+            env.insert(e, "1");
+        QProcess p;
+        if (extra.contains("RLIMIT_FSIZE"))   // one byte a file: a write past it fails
+            p.setChildProcessModifier([] {
+                const rlimit one{1, 1};
+                setrlimit(RLIMIT_FSIZE, &one);
+            });
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(QDir::currentPath());
+        QElapsedTimer took;
+        took.start();
+        p.start(SAVER, args);
+        if (!p.waitForFinished(20000))
+            p.kill();
+        Run r;
+        r.ms = took.elapsed();
+        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.log = bytesOf(log) == "(missing)" ? QByteArrayList{} : bytesOf(log).trimmed().split('\n');
+        return r;
     }
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir.path())); }
 
-    void aSaveIsWholeOrNothing()
+    // Every kind of save, killed or failed before each call that makes it
+    // durable: the next start finds the old files or the new ones, a failure
+    // is told and leaves the old ones, and the journal and the folder are
+    // synced before the first byte of a table file changes.
+    void everySaveIsOldOrNew_data()
     {
-        putOldTable();
-        const QByteArray hiscores = bytesOf(HiScoresFile), names = bytesOf(NamesFile);
-        QCOMPARE(hiscores, QByteArray(9, '\0') + encodeScores(oldTable));
-        // Every step of a save fails in turn: nothing changes, and it is told.
-        for (int failAt = 0;; ++failAt) {
-            platform::FolderStore store;
-            int steps = 0;
-            store.beforeStep = [&] { return steps++ != failAt; };
-            FileTrouble trouble;
-            if (writeTable(store, newTable, trouble)) {
-                QVERIFY(failAt > 20);
-                break;
-            }
-            QVERIFY(bytesOf(HiScoresFile) == hiscores && bytesOf(NamesFile) == names);
-            QVERIFY(!QFile::exists(platform::FolderStore::JournalFile));
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QByteArray>("back");
+        const QByteArray two = QByteArray::fromHex("0200");
+        QTest::newRow("a new 10th place") << QStringList{"enter", "4150", "4150"}
+                                          << Old.mid(0, 9) + QList{4150} << two;
+        QTest::newRow("a new best") << QStringList{"enter", "9000", "9000"}
+                                    << QList{9000} + Old.mid(0, 9) << two;
+        QTest::newRow("clear") << QStringList{"clear"} << QList<int>(10, 0) << two;
+        QTest::newRow("card back") << QStringList{"back", "7"} << Old << QByteArray::fromHex("0700");
+    }
+    void everySaveIsOldOrNew()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QList<int>, after);
+        QFETCH(QByteArray, back);
+        const Disk before = diskOf(Old), saved = diskOf(after, back);
+        putDisk(before);
+        const Run dry = save(command);
+        QCOMPARE(dry.code, 0);
+        QCOMPARE(disk(), saved);
+        const QByteArrayList &log = dry.log;
+        if (command[0] == "back") {
+            QCOMPARE(log, (QByteArrayList{"pwrite cardbacks.dat", "fsync cardbacks.dat"}));
+        } else {
+            const qsizetype firstData = log.indexOf(QByteArray("pwrite hiscores.dat"));
+            const qsizetype removed = log.indexOf(QByteArray("unlink hiscores.journal"));
+            QVERIFY(log.indexOf("pwrite hiscores.journal") == 0);
+            QVERIFY(log.indexOf("fsync hiscores.journal") == 1 && log.indexOf("fsync .") == 2);
+            QVERIFY(firstData == 3 && removed > firstData && log.lastIndexOf("fsync .") == removed + 1);
+            for (const QByteArray file : {"hiscores.dat", "names.dat"})
+                QVERIFY(log.lastIndexOf("pwrite " + file) < log.indexOf("fsync " + file)
+                        && log.indexOf("fsync " + file) < removed);
         }
-        QCOMPARE(tableOnDisk(), newTable);
-        QVERIFY(bytesOf(NamesFile).endsWith("surplus"));
-
-        // Stopped dead at every step, the next start finds the old table or
-        // the new one, entry for entry.
-        for (int stopAt = 0;; ++stopAt) {
-            putOldTable();
-            const pid_t child = fork();
-            if (child == 0) {
-                platform::FolderStore store;
-                int steps = 0;
-                store.beforeStep = [&] {
-                    if (steps++ == stopAt)
-                        _exit(3);
-                    return true;
-                };
-                FileTrouble trouble;
-                _exit(writeTable(store, newTable, trouble) ? 0 : 1);
+        int torn = 0;
+        for (int at = 1; at <= log.size(); ++at) {
+            for (const QString action : {"kill", "eio", "enospc"}) {
+                putDisk(before);
+                const Run r = save(command, action, at);
+                const Run next = save({"start"});
+                const Disk found = disk();
+                torn += found != before && found != saved;
+                // Saved is saved; a failure is told and leaves the old files.
+                const QString where = QString("%1 at %2").arg(action).arg(at);
+                QVERIFY2(r.code != 0 || found == saved, qPrintable(where));
+                QVERIFY2(r.code != 1 || (found == before && r.out.contains("MESSAGE Quintrel could not save")),
+                         qPrintable(where));
+                QVERIFY(next.out.isEmpty() && !QFile::exists(Journal));
             }
-            int status = 0;
-            waitpid(child, &status, 0);
-            FakeDialogs dialogs;
-            platform::FolderStore next;
-            readStartState(next, dialogs);
-            const Table found = tableOnDisk();
-            QVERIFY2(found == oldTable || found == newTable, qPrintable(QString::number(stopAt)));
-            QVERIFY(dialogs.messages.isEmpty() && bytesOf(NamesFile).endsWith("surplus"));
-            if (WEXITSTATUS(status) == 0)
-                break;
         }
+        QCOMPARE(torn, 0);
     }
 
-    void aFileSizeLimitKeepsTheOldBytes()
+    // A journal is read like any file that arrives with the folder: one that
+    // the game did not write is set aside unused and stops no later save.
+    void plantedJournalsTouchNothing_data()
     {
-        putOldTable();
-        QFile(CardBacksFile).open(QIODevice::WriteOnly | QIODevice::Truncate);   // as a start leaves it
-        const QByteArray hiscores = bytesOf(HiScoresFile), names = bytesOf(NamesFile);
-        const pid_t child = fork();
-        if (child == 0) {
-            const rlimit one{1, 1};
-            setrlimit(RLIMIT_FSIZE, &one);
-            platform::FolderStore store;
-            FakeDialogs dialogs;
-            FileTrouble trouble;
-            const bool saved = writeTable(store, newTable, trouble) ||
-                               saveCardBack(store, dialogs, 7);
-            trouble.report(dialogs, TableNotChanged);
-            // Told as the table's file, which the player knows.
-            _exit(!saved && dialogs.messages.size() == 2 &&
-                          dialogs.messages[1].text.startsWith(
-                              "Quintrel could not save the file \"hiscores.dat\"")
-                      ? 0
-                      : 1);
+        QTest::addColumn<QByteArray>("body");
+        QByteArray many;
+        for (int i = 0; i < 300; ++i)
+            many += QString("8 f%1.dat 0 1 X\n").arg(i, 3, 10, QChar('0')).toLatin1();
+        const QByteArray victim = outside.filePath("victim").toUtf8();
+        QTest::newRow("a path out of the folder") << QByteArray("13 ../out/victim 0 6 HACKED\n");
+        QTest::newRow("an absolute path") << QByteArray::number(victim.size()) + " " + victim + " 0 6 HACKED\n";
+        QTest::newRow("a missing absolute path") << QByteArray("14 /tmp/q-created 0 6 HACKED\n");
+        QTest::newRow("another file") << QByteArray("9 notes.txt 0 6 HACKED\n");
+        QTest::newRow("300 names") << many;
+        QTest::newRow("offset 2^40") << QByteArray("12 hiscores.dat 1099511627776 4 AAAA\n");
+        QTest::newRow("past the scores") << QByteArray("12 hiscores.dat 45 8 AAAAAAAA\n");
+        QTest::newRow("the unused bytes") << QByteArray("12 hiscores.dat 0 4 AAAA\n");
+        QTest::newRow("garbage") << QByteArray("xx");
+        QTest::newRow("a negative offset") << QByteArray("9 names.dat -5 5 XXXXX\n");
+        QTest::newRow("a negative name length") << QByteArray("-9 names.dat 9 5 XXXXX\n");
+        QTest::newRow("a length past the end") << QByteArray("9 names.dat 9 90 XXXXX\n");
+    }
+    void plantedJournalsTouchNothing()
+    {
+        QFETCH(QByteArray, body);
+        put(outside.filePath("victim"), "intact");
+        putDisk(diskOf(Old));
+        put(Journal, journalOf(body));
+        const Run start = save({"start"});
+        QVERIFY(start.ms < 5000);
+        QVERIFY(start.out.contains("Quintrel set aside \"hiscores.journal\""));
+        QCOMPARE(disk(), diskOf(Old));
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), (QStringList{"cardbacks.dat", "hiscores.dat",
+                                             "hiscores.journal.rejected", "names.dat"}));
+        QCOMPARE(bytesOf(outside.filePath("victim")), QByteArray("intact"));
+        QVERIFY(!QFile::exists("/tmp/q-created"));
+        QCOMPARE(save({"enter", "9000", "N"}).code, 0);
+        QVERIFY(save({"start"}).out.isEmpty());
+
+        // Cut short by a crash, the game's own journal goes without a word.
+        putDisk(diskOf(Old));
+        put(Journal, journalOf("12 hiscores.dat 9 4 AAAA\n").chopped(3));
+        QVERIFY(save({"start"}).out.isEmpty());
+        QVERIFY(disk() == diskOf(Old) && !QFile::exists(Journal));
+    }
+
+    // Where the journal cannot be made, or the name of a file is taken by
+    // something else, a table save is refused with its true reason, the other
+    // files stay as they are, and nothing outside the folder is written.
+    void refusedSavesSayWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        for (const QString kind : {"pipe", "folder", "link", "hard link"})
+            QTest::newRow(qPrintable("journal: " + kind))
+                << Journal << kind << "saves nothing until it is moved away";
+        QTest::newRow("names.dat: hard link") << "names.dat" << "hard link" << "(a hard link)";
+        QTest::newRow("hiscores.dat: pipe") << "hiscores.dat" << "pipe" << "it is a pipe";
+        QTest::newRow("hiscores.dat: dangling link") << "hiscores.dat" << "dangling" << "link";
+        QTest::newRow("names.dat: a device") << "names.dat" << "device" << "link";
+        QTest::newRow("a folder that takes no file") << "" << "no file" << "does not take its journal";
+        QTest::newRow("a removed folder") << "" << "removed" << "started in has been removed";
+    }
+    void refusedSavesSayWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        const QString target = outside.filePath("target");
+        putDisk(diskOf(Old));
+        put(target, "outside");
+        QFile::remove(name);
+        QTemporaryDir gone;
+        QStringList extra;
+        if (kind == "pipe")
+            QCOMPARE(mkfifo(qPrintable(name), 0644), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(name));
+        else if (kind == "link" || kind == "dangling" || kind == "device")
+            QVERIFY(QFile::link(kind == "link" ? target : kind == "device" ? "/dev/zero" : target + "-none", name));
+        else if (kind == "hard link")
+            QCOMPARE(link(qPrintable(target), qPrintable(name)), 0);
+        else if (kind == "no file")
+            extra = {"QUINTREL_SHIM_NOCREATE"};
+        else
+            QVERIFY(QDir::setCurrent(gone.path()) && gone.remove());
+        const Run r = save({"enter", "9000", "N9000"}, {}, 0, extra);
+        QVERIFY2(r.code == 1 && r.out.contains(why) && !r.out.contains("another copy"), qPrintable(r.out));
+        if (kind == "no file")   // a single field goes in place
+            QCOMPARE(save({"back", "7"}, {}, 0, extra).code, 0);
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir().rmdir(name) || QFile::remove(name) || name.isEmpty());
+        QCOMPARE(bytesOf(target), QByteArray("outside"));
+        QVERIFY(!QFile::exists(target + "-none") && !QFile::exists(Journal));
+        const Disk old = diskOf(Old);
+        for (const auto &[file, bytes] : {std::pair{"hiscores.dat", old.hiscores}, {"names.dat", old.names}})
+            QVERIFY(file == name || bytesOf(file) == bytes);
+    }
+
+    // Something under a file's name that is not a file is told once while the
+    // game only reads, and at every save it stops; a huge sparse file is read
+    // and written at its fields alone.
+    void toldOnceUnlessASaveStops()
+    {
+        putDisk(diskOf(Old));
+        QVERIFY(QFile::remove("names.dat") && QFile::link("/dev/zero", "names.dat"));
+        platform::FolderStore store(scores::fileSpans());
+        scores::ScoreBook book(store);
+        int told = 0;
+        connect(&book, &scores::ScoreBook::trouble, [&] { ++told; });
+        book.reload();
+        book.reload();
+        QCOMPARE(told, 1);
+        QVERIFY(!book.enter(9000, "N9000     ") && !book.enter(9000, "N9000     "));
+        QCOMPARE(told, 3);
+        QFile::remove("names.dat");
+        put("names.dat", {});
+        QCOMPARE(truncate("names.dat", 2LL << 30), 0);
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(book.enter(9000, "N9000     ") && took.elapsed() < 1000);
+        struct stat st {};
+        QVERIFY(told == 3 && stat("names.dat", &st) == 0 && st.st_blocks < 64);
+    }
+
+    // A copy stopped in the middle of its save holds the folder: another
+    // copy's card back and start leave its journal alone and say why, and
+    // the table comes out whole when the first one dies.
+    void twoCopies()
+    {
+        putDisk(diskOf(Old));
+        const pid_t a = fork();
+        if (a == 0) {
+            setenv("LD_PRELOAD", SHIM, 1);
+            setenv("QUINTREL_SHIM_DO", "stop", 1);
+            setenv("QUINTREL_SHIM_AT", "5", 1);   // past its first score
+            execl(SAVER, SAVER, "enter", "9000", "9000", nullptr);
+            _exit(9);
         }
         int status = 0;
-        waitpid(child, &status, 0);
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY(bytesOf(HiScoresFile) == hiscores && bytesOf(NamesFile) == names);
-        QCOMPARE(bytesOf(CardBacksFile), QByteArray());   // not cut to 1 byte
+        QVERIFY(waitpid(a, &status, WUNTRACED) == a && WIFSTOPPED(status));
+        const QByteArray journal = bytesOf(Journal);
+        const Run back = save({"back", "3"});
+        QVERIFY(back.code == 1 && back.out.contains("could not save the chosen card back: another "
+                                                    "copy of the game is saving it"));
+        const Run start = save({"start"});
+        QVERIFY(start.ms >= 900 && start.out.contains("could not check the high score table: "
+                                                      "another copy of the game is saving it"));
+        QCOMPARE(bytesOf(Journal), journal);
+        kill(a, SIGKILL);
+        waitpid(a, &status, 0);
+        QVERIFY(save({"start"}).out.isEmpty());
+        QCOMPARE(disk(), diskOf(QList{9000} + Old.mid(0, 9)));
     }
 
-    void aFolderThatTakesNoFileIsToldOnce()
+    // A file-size limit fails the write; it must not end the game.
+    void aFileSizeLimitKeepsTheOldBytes()
     {
-        QTemporaryDir gone;
-        QVERIFY(QDir::setCurrent(gone.path()) && gone.remove());
-        platform::FolderStore store;
-        FakeDialogs dialogs;
-        readStartState(store, dialogs);
-        QCOMPARE(dialogs.messages.size(), 1);
-        QVERIFY(dialogs.messages[0].text.startsWith(
-            "Quintrel cannot create its file \"hiscores.dat\" in the folder it was started in:"));
-        QVERIFY(dialogs.messages[0].text.contains("cannot create its file \"cardbacks.dat\""));
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
-
-    void aLockHeldElsewhereIsSaidAndNothingWritten()
-    {
-        putOldTable();
-        const int other = ::open(qPrintable(HiScoresFile), O_RDONLY);
-        QVERIFY(::flock(other, LOCK_EX) == 0);
-        platform::FolderStore store;
-        QElapsedTimer waited;
-        waited.start();
-        QVERIFY(!store.lock()->held() && waited.elapsed() < 2000);
-        ::close(other);
-        QVERIFY(store.lock()->held());
-    }
-
-    void onlyPlainFilesAreDataFiles()
-    {
-        QTemporaryDir outside;
-        const QString target = outside.filePath("target");
-        for (const QString &name : {HiScoresFile, NamesFile, CardBacksFile}) {
-            for (int kind = 0; kind < 5; ++kind) {
-                putOldTable();
-                QFile::remove(name);
-                QFile t(target);
-                QVERIFY(t.open(QIODevice::WriteOnly | QIODevice::Truncate) && t.write("outside") == 7);
-                t.close();
-                switch (kind) {
-                case 0: QVERIFY(QFile::link(target, name)); break;
-                case 1: QVERIFY(QFile::link(target + "-none", name)); break;
-                case 2: QCOMPARE(mkfifo(qPrintable(name), 0644), 0); break;
-                case 3: QVERIFY(QFile::link("/dev/zero", name)); break;
-                case 4: QFile(name).open(QIODevice::WriteOnly);   // and sparse, 2 GB long
-                        QCOMPARE(truncate(qPrintable(name), 2LL << 30), 0); break;
-                }
-                QElapsedTimer took;
-                took.start();
-                platform::FolderStore store;
-                FakeDialogs dialogs;
-                readStartState(store, dialogs);
-                FileTrouble trouble;
-                writeTable(store, newTable, trouble);
-                saveCardBack(store, dialogs, 7);
-                QVERIFY2(took.elapsed() < 1000, qPrintable(name));
-                QCOMPARE(bytesOf(target), QByteArray("outside"));
-                QVERIFY(!QFile::exists(target + "-none"));
-                struct stat st {};
-                QVERIFY(kind != 4 || (lstat(qPrintable(name), &st) == 0 && st.st_blocks < 64));
-                QFile::remove(name);
-            }
-        }
+        putDisk(diskOf(Old, {}));
+        const Run r = save({"enter", "9000", "N9000"}, {}, 0, {"RLIMIT_FSIZE"});
+        QVERIFY2(r.code == 1 && r.out.contains("could not save the file \"hiscores.dat\""), qPrintable(r.out));
+        QCOMPARE(save({"back", "7"}, {}, 0, {"RLIMIT_FSIZE"}).code, 1);
+        QCOMPARE(disk(), diskOf(Old, {}));   // cardbacks.dat not cut to 1 byte
     }
 };
 

@@ -1,8 +1,8 @@
-// The high score table and the start state without a window: where a score
+// The high score table and the score book without a window: where a score
 // enters, how a name is stored, short files, the best score and the card back.
 
+#include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
-#include "scores/StartState.h"
 #include "support/Fakes.h"
 
 #include <QtTest>
@@ -45,26 +45,31 @@ private slots:
     {
         FakeStore store;
         FakeDialogs dialogs;
+        ScoreBook book(store);
+        connect(&book, &ScoreBook::trouble, [&](const QString &m) { static_cast<platform::Dialogs &>(dialogs).message(m); });
         store.files[HiScoresFile] = QByteArray(9, '\0') + QByteArray::fromHex("d2040000");
         store.files[CardBacksFile] = QByteArray::fromHex("0a00");   // there is no back 10
-        QCOMPARE(readStartState(store, dialogs).bestScore, 1234);
-        QCOMPARE(readStartState(store, dialogs).cardBack, 0);
+        book.open();
+        QCOMPARE(book.bestScore(), 1234);
+        QCOMPARE(book.cardBack(), 0);
 
         store.files[CardBacksFile] = QByteArray::fromHex("090007");
         store.failing[HiScoresFile] = "Permission denied";
-        QCOMPARE(readStartState(store, dialogs).cardBack, 9);
+        book.open();
+        QCOMPARE(book.cardBack(), 9);
         QVERIFY(dialogs.messages.value(0).text.endsWith(
             "\"hiscores.dat\" in the folder it was started in:\nPermission denied\n\n"
             "The game goes on; what the file holds is not used."));
 
-        QVERIFY(saveCardBack(store, dialogs, 3));
+        QVERIFY(book.setCardBack(3));
         QCOMPARE(store.files[CardBacksFile], QByteArray::fromHex("030007"));
         store.failing[CardBacksFile] = "Read-only file system";
-        QVERIFY(!saveCardBack(store, dialogs, 4));
+        QVERIFY(!book.setCardBack(4));
         QCOMPARE(dialogs.messages.value(1).text,
                  QString("Quintrel could not save the file \"cardbacks.dat\" in the folder it was "
                          "started in:\nRead-only file system\n\nThe game goes on; the chosen card "
                          "back shows now but is not saved for the next start."));
+        QCOMPARE(book.cardBack(), 4);   // shown all the same
     }
 };
 

@@ -46,7 +46,7 @@ public:
     int pendingMs = -1;   // -1: nothing pending
     std::function<void()> step;
 
-    void after(int ms, std::function<void()> next) override
+    void after(int ms, const QObject *, std::function<void()> next) override
     {
         pendingMs = ms;
         step = std::move(next);
@@ -100,8 +100,8 @@ public:
     QHash<QString, QByteArray> files;   // the working folder
     QHash<QString, QString> failing;    // file name -> reason every access fails
     bool busy = false;                  // another copy holds the lock
+    QString journalIs;                  // what stands under the journal's name, if not a journal
     int heldLocks = 0;                  // locks alive now
-    int patchesUnlocked = 0;            // table writes made without the lock
 
     bool read(const QString &name, qint64 length, QByteArray &content,
               platform::StoreError &error) override
@@ -110,30 +110,40 @@ public:
         content = error.reason.isEmpty() ? files[name].left(length) : QByteArray();
         return error.reason.isEmpty();   // a missing file is created, empty
     }
-    bool write(const QList<platform::Patch> &patches, platform::StoreError &error) override
+    bool write(const platform::Lock &held, const QList<platform::Patch> &patches,
+               platform::StoreError &error) override
     {
+        if (!held.held() || heldLocks == 0)
+            qFatal("a write without the lock");
         for (const auto &p : patches)
             if (failing.contains(p.file)) {
                 error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file)};
                 return false;
             }
-        for (const auto &p : patches) {
-            patchesUnlocked += heldLocks == 0 && p.file != QLatin1String("cardbacks.dat");
+        for (const auto &p : patches)
             files[p.file] = platform::patched(files.value(p.file), p.offset, p.bytes);
-        }
         return true;
     }
     std::unique_ptr<platform::Lock> lock() override
     {
         return std::make_unique<Held>(heldLocks, !busy);
     }
-    bool recover(platform::StoreError &) override { return true; }
+    platform::Recovery recover(const platform::Lock &held, platform::StoreError &error) override
+    {
+        error = {platform::StoreError::Kind::Unusable, "hiscores.journal", journalIs};
+        return held.held() && journalIs.isEmpty() ? platform::Recovery::Clean
+                                                  : platform::Recovery::Failed;
+    }
 
 private:
     struct Held : platform::Lock {
         Held(int &c, bool taken) : count(c), taken(taken) { count += taken; }
         ~Held() override { count -= taken; }
         bool held() const override { return taken; }
+        platform::StoreError why() const override
+        {
+            return {platform::StoreError::Kind::Busy, {}, "another copy of the game is saving it"};
+        }
         int &count;
         bool taken;
     };

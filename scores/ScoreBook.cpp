@@ -1,0 +1,301 @@
+#include "scores/ScoreBook.h"
+
+#include "scores/ScoreTable.h"
+
+#include <QStringList>
+
+namespace scores {
+
+using platform::StoreError;
+using Kind = StoreError::Kind;
+
+namespace {
+
+// Endings of the message, by what the failure means for the player.
+const QString TableShownAsRead = QStringLiteral("the table shows what could be read.");
+const QString TableNotChanged =
+    QStringLiteral("the high score table kept in the folder is not changed.");
+const QString StartsWithout = QStringLiteral("what the file holds is not used.");
+const QString BackNotSaved =
+    QStringLiteral("the chosen card back shows now but is not saved for the next start.");
+
+const QString TableSubject = QStringLiteral("the high score table");
+const QString BackSubject = QStringLiteral("the chosen card back");
+
+QString lineFor(const StoreError &e, const QString &subject)
+{
+    const QString where = QStringLiteral("\"%1\" in the folder it was started in").arg(e.file);
+    switch (e.kind) {
+    case Kind::Read:
+        return QStringLiteral("Quintrel could not read the file %1:\n%2").arg(where, e.reason);
+    case Kind::Save:
+        if (e.file.isEmpty())
+            return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
+        return QStringLiteral("Quintrel could not save the file %1:\n%2").arg(where, e.reason);
+    case Kind::Create:
+        return QStringLiteral("Quintrel cannot create its file %1:\n%2").arg(where, e.reason);
+    case Kind::Unusable:
+        if (e.file == platform::FolderStore::JournalFile)
+            return QStringLiteral("Quintrel does not use %1: %2, not a plain file. The game needs "
+                                  "that name to save safely, and saves nothing until it is moved "
+                                  "away.")
+                .arg(where, e.reason);
+        return QStringLiteral("Quintrel does not use %1: %2, not a plain file.").arg(where, e.reason);
+    case Kind::Busy:
+        return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
+    case Kind::SetAside:
+        return QStringLiteral("Quintrel set aside %1 as \"%2\": %3.")
+            .arg(where, platform::FolderStore::RejectedJournalFile, e.reason);
+    }
+    return e.reason;
+}
+
+} // namespace
+
+// The problems of one command, told in one message at its end.
+class ScoreBook::Trouble {
+public:
+    // A command that saves tells every reason it did not, however often
+    // the player has heard it.
+    explicit Trouble(bool saving = false) : saving_(saving) {}
+    bool saving() const { return saving_; }
+
+    // The first line about a file is the one told.
+    void add(const StoreError &error, const QString &subject = TableSubject)
+    {
+        if (!error.file.isEmpty() && files_.contains(error.file))
+            return;
+        files_.insert(error.file);
+        lines_.append(lineFor(error, subject));
+    }
+    void addLine(const QString &line) { lines_.append(line); }
+    bool isEmpty() const { return lines_.isEmpty(); }
+    QString message(const QString &outcome) const
+    {
+        return (lines_ + QStringList{QStringLiteral("The game goes on; ") + outcome})
+            .join(QStringLiteral("\n\n"));
+    }
+
+private:
+    bool saving_;
+    QStringList lines_;
+    QSet<QString> files_;
+};
+
+QList<platform::FileSpan> fileSpans()
+{
+    return {{HiScoresFile, FieldStart, HiScoresLength},
+            {NamesFile, FieldStart, NamesLength},
+            {CardBacksFile, 0, 2}};
+}
+
+ScoreBook::ScoreBook(platform::DataStore &store, QObject *parent) : QObject(parent), store_(store) {}
+
+void ScoreBook::report(Trouble &problems, const QString &outcome)
+{
+    if (!problems.isEmpty())
+        emit trouble(problems.message(outcome));
+}
+
+void ScoreBook::setBest(std::int32_t best)
+{
+    best_ = best;
+    emit bestScoreChanged(best);
+}
+
+bool ScoreBook::recover(const platform::Lock &lock, Trouble &trouble, bool tellFailure)
+{
+    StoreError error;
+    switch (store_.recover(lock, error)) {
+    case platform::Recovery::Clean:
+        return true;
+    case platform::Recovery::SetAside:
+        trouble.add(error);
+        return true;
+    case platform::Recovery::Failed:
+        break;
+    }
+    if (tellFailure)
+        trouble.add(error);
+    return false;
+}
+
+bool ScoreBook::enterDoor(const platform::Lock &lock, const QString &subject, Trouble &trouble)
+{
+    if (!lock.held()) {
+        trouble.add(lock.why(), subject);
+        return false;
+    }
+    return recover(lock, trouble);
+}
+
+bool ScoreBook::readFile(const QString &file, qint64 length, QByteArray &content, Trouble &trouble)
+{
+    StoreError error;
+    if (store_.read(file, length, content, error))
+        return true;
+    content.clear();
+    // Something that is not a file stays so: once told, the player need not
+    // hear of it at every look at the table.
+    if (error.kind != Kind::Unusable || !toldUnusable_.contains(file) || trouble.saving())
+        trouble.add(error);
+    if (error.kind == Kind::Unusable)
+        toldUnusable_.insert(file);
+    return false;
+}
+
+bool ScoreBook::readTable(scores::Table &table, Trouble &trouble)
+{
+    QByteArray hiscores, names;
+    // Both are read even when the first fails, so the player sees what the
+    // other holds and hears of every file in trouble.
+    const bool scoresRead = readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
+    const bool namesRead = readFile(NamesFile, NamesLength, names, trouble);
+    table = tableFrom(hiscores, names);
+    return scoresRead && namesRead;
+}
+
+bool ScoreBook::writeTable(const platform::Lock &lock, const scores::Table &table,
+                           Trouble &trouble)
+{
+    // One patch a field, so that the store writes only the fields that change.
+    QList<platform::Patch> patches;
+    const QByteArray scores = encodeScores(table), names = encodeNames(table);
+    for (int k = 0; k < Entries; ++k)
+        patches.append({HiScoresFile, FieldStart + 4 * k, scores.mid(4 * k, 4)});
+    for (int k = 0; k < Entries; ++k)
+        patches.append({NamesFile, FieldStart + NameLength * k,
+                        names.mid(NameLength * k, NameLength)});
+    StoreError error;
+    if (store_.write(lock, patches, error))
+        return true;
+    trouble.add(error);
+    return false;
+}
+
+void ScoreBook::open()
+{
+    Trouble trouble;
+    QByteArray hiscores, cardbacks;
+    {
+        // A save that a run was stopped in the middle of is finished first,
+        // so the best score read is the one from before it or after it.
+        const auto lock = store_.lock();
+        if (lock->held())
+            recover(*lock, trouble);
+        else
+            trouble.addLine(QStringLiteral("Quintrel could not check the high score table: %1, "
+                                           "and did not finish within a second.")
+                                .arg(lock->why().reason));
+        readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
+    }
+    readFile(CardBacksFile, 2, cardbacks, trouble);
+    report(trouble, StartsWithout);
+
+    setBest(scoreAt(hiscores, 1));
+    const int back = cardBackFrom(cardbacks);
+    back_ = back >= 0 && back < CardBacks ? back : 0;
+}
+
+void ScoreBook::reload()
+{
+    Trouble trouble;
+    scores::Table table;
+    readTable(table, trouble);
+    emit tableChanged(table);
+    report(trouble, TableShownAsRead);
+}
+
+void ScoreBook::clearIfEmpty()
+{
+    Trouble trouble;
+    {
+        // Under the lock, so that a score another copy of the game enters
+        // between this read and the clear is not wiped out. A table that
+        // cannot be read or saved is left alone, and quietly: it may hold
+        // scores, and the reload that follows every showing tells of it.
+        const auto lock = store_.lock();
+        QByteArray hiscores;
+        StoreError error;
+        if (!lock->held() || !recover(*lock, trouble, false)
+            || !store_.read(HiScoresFile, HiScoresLength, hiscores, error)
+            || scoreAt(hiscores, 1) != 0)
+            return report(trouble, TableNotChanged);
+        if (writeTable(*lock, scores::Table{}, trouble))
+            setBest(0);
+    }
+    report(trouble, TableNotChanged);
+}
+
+bool ScoreBook::enters(std::int32_t score)
+{
+    // Quietly: the entry that follows tells of every file in trouble.
+    Trouble unheard;
+    scores::Table table;
+    readTable(table, unheard);
+    return insertionRank(table, score) > 0;
+}
+
+bool ScoreBook::enter(std::int32_t score, const QByteArray &name)
+{
+    Trouble trouble(true);
+    bool saved = false;
+    {
+        // The table as it is now, not as it was when the name was asked: what
+        // another copy wrote meanwhile is kept, and the rank is found again.
+        // Nothing is written over a file that could not be read.
+        const auto lock = store_.lock();
+        scores::Table table;
+        if (enterDoor(*lock, TableSubject, trouble) && readTable(table, trouble)) {
+            if (!name.isEmpty())
+                insertEntry(table, insertionRank(table, score), score, name);
+            saved = writeTable(*lock, table, trouble);
+        }
+    }
+    // The player's best of this run, saved or not.
+    if (score > best_)
+        setBest(score);
+    scores::Table shown;
+    readTable(shown, trouble);
+    emit tableChanged(shown);
+    report(trouble, saved ? TableShownAsRead : TableNotChanged);
+    return saved;
+}
+
+bool ScoreBook::clear()
+{
+    Trouble trouble(true);
+    bool cleared = false;
+    {
+        const auto lock = store_.lock();
+        cleared = enterDoor(*lock, TableSubject, trouble) && writeTable(*lock, scores::Table{}, trouble);
+    }
+    // The best score follows the table only when the table really was cleared.
+    if (cleared)
+        setBest(0);
+    scores::Table shown;
+    readTable(shown, trouble);
+    emit tableChanged(shown);
+    report(trouble, cleared ? TableShownAsRead : TableNotChanged);
+    return cleared;
+}
+
+bool ScoreBook::setCardBack(int back)
+{
+    back_ = back;
+    Trouble trouble(true);
+    bool saved = false;
+    {
+        const auto lock = store_.lock();
+        StoreError error;
+        saved = enterDoor(*lock, BackSubject, trouble)
+                && store_.write(*lock, {{CardBacksFile, 0, encodeCardBack(std::int16_t(back))}},
+                                error);
+        if (!saved && !error.reason.isEmpty())
+            trouble.add(error, BackSubject);
+    }
+    report(trouble, BackNotSaved);
+    return saved;
+}
+
+} // namespace scores
