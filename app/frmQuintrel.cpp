@@ -3,22 +3,31 @@
 #include "assets/Art.h"
 #include "cards/CardArt.h"
 #include "cards/CardPicture.h"
+#include "cards/CardSize.h"
 #include "platform/Dialogs.h"
 #include "scores/frmHiScores.h"
-#include "ui/Twips.h"
+#include "ui/Button.h"
+#include "ui/Colours.h"
+#include "ui/Label.h"
+#include "ui/Layout.h"
+#include "ui/Placement.h"
+#include "ui/Scale.h"
 #include "windows/frmMenu.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
+#include <cmath>
+
 using game::Phase;
 using game::PlaceState;
-using ui::px;
 
 namespace {
 
@@ -34,8 +43,13 @@ constexpr std::array<PlaceAt, game::PlaceCount> PlacePositions = {{
     {3360, 5160},                                              // 23, the deck
 }};
 
-const QColor Blue(0, 0, 255);
-const QColor SelectionRed(255, 0, 0);
+// The table's client area as designed, in pixels at the designed size.
+constexpr int DesignedWidth = 592, DesignedHeight = 453;
+// Below three quarters of the designed size the smallest captions, of 11
+// pixels, would shrink under 8 and could no longer be read.
+constexpr double SmallestScale = 0.75;
+// Ctrl+Plus and Ctrl+Minus move the size a quarter of the designed size.
+constexpr double ScaleStep = 0.25;
 
 QString number(int value) { return QString::number(value); }
 
@@ -52,7 +66,7 @@ QAccessibleInterface *tableAccessible(const QString &className, QObject *object)
 frmQuintrel::frmQuintrel(const Services &services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
+                           Qt::WindowMaximizeButtonHint),
       services_(services), table_(services.random, services.pacer), book_(services.store)
 {
     buildControls();
@@ -77,85 +91,81 @@ void frmQuintrel::buildControls()
     setObjectName(QStringLiteral("frmQuintrel"));
     setWindowTitle(QStringLiteral("Quintrel"));
     setAccessibleName(QStringLiteral("Quintrel"));
-    setGeometry(px(1575), px(1005), px(8880), px(6795));
-    setFixedSize(px(8880), px(6795));
+    // The window can take any size; the table keeps its shape in the middle
+    // of it, and the window's blue fills the rest. Made to fit a screen, it
+    // keeps the table's shape too.
+    setGeometry(QRect(ui::Scale::instance().tableAt(), QSize(DesignedWidth, DesignedHeight)));
+    setMinimumSize(QSizeF(DesignedWidth * SmallestScale, DesignedHeight * SmallestScale).toSize());
+    setProperty("keepsShape", true);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Blue);
+    pal.setColor(QPalette::Window, ui::Blue);
     setPalette(pal);
 
     // Places first, in index order, so that a higher index lies over a lower
     // one; the labels come after them and lie over the places.
+    ui::Layout &layout = ui::Layout::of(this);
     for (int i = 0; i < game::PlaceCount; ++i) {
         auto *place = new CardPicture(i, this, 2);
         place->setObjectName(QStringLiteral("imgSpot%1").arg(i));
-        place->move(px(PlacePositions[std::size_t(i)].left), px(PlacePositions[std::size_t(i)].top));
+        const PlaceAt at = PlacePositions[std::size_t(i)];
+        layout.add(place, QRect(at.left, at.top, cards::CardWidth * 15, cards::CardHeight * 15));
         place->setEnabled(false);
         connect(place, &CardPicture::picked, &table_, &game::Table::clickPlace);
         places_[std::size_t(i)] = place;
     }
 
-    auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        b->setFont(art::font(art::FontFace::SansSerif, 8.25, false));
-        b->setAutoDefault(true);   // Enter presses the button that has the focus
-        return b;
+    const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
+    auto makeButton = [this, &dialog](const char *name, const QString &caption, QRect twips) {
+        return ui::makeButton(this, name, caption, twips, dialog);
     };
-    cmdMenu_ = makeButton("cmdMenu", QStringLiteral("&Menu"), ui::twips(120, 120, 1215, 495));
-    cmdScores_ = makeButton("cmdScores", QStringLiteral("&High Scores"), ui::twips(1680, 120, 1215, 495));
-    cmdTake_ = makeButton("cmdTake", QStringLiteral("&Take Score"), ui::twips(7560, 840, 1215, 495));
-    cmdDeal_ = makeButton("cmdDeal", QStringLiteral("&Deal"), ui::twips(3510, 4440, 975, 495));
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("&Exit"), ui::twips(4560, 4440, 975, 495));
+    cmdMenu_ = makeButton("cmdMenu", QStringLiteral("&Menu"), QRect(120, 120, 1215, 495));
+    cmdScores_ = makeButton("cmdScores", QStringLiteral("&High Scores"), QRect(1680, 120, 1215, 495));
+    cmdTake_ = makeButton("cmdTake", QStringLiteral("&Take Score"), QRect(7560, 840, 1215, 495));
+    cmdDeal_ = makeButton("cmdDeal", QStringLiteral("&Deal"), QRect(3510, 4440, 975, 495));
+    cmdExit_ = makeButton("cmdExit", QStringLiteral("&Exit"), QRect(4560, 4440, 975, 495));
 
-    auto makeLabel = [this](const char *name, const QString &caption, QRect geometry,
+    // The captions do not wrap (but "CARDS LEFT:", which is made to), and a
+    // click goes through them to the card below.
+    auto makeLabel = [this](const char *name, const QString &caption, QRect twips,
                             QColor colour, Qt::Alignment align, art::FontFace face,
                             double points) {
-        auto *l = new QLabel(caption, this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(geometry);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Blue);
-        p.setColor(QPalette::WindowText, colour);
-        l->setPalette(p);
-        l->setAlignment(align | Qt::AlignTop);
-        l->setFont(art::font(face, points, true));
+        QLabel *l = ui::makeLabel(this, name, caption, twips, colour, align,
+                                  art::font(face, points, true), ui::Blue, false);
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
     using art::FontFace;
-    const QColor red(255, 0, 0), yellow(255, 255, 0), cyan(0, 255, 255), green(0, 255, 0);
-    makeLabel("lblElevens", QStringLiteral("ELEVENS"), ui::twips(120, 840, 1215, 375),
-                           red, Qt::AlignHCenter, FontFace::Futura, 14.25);
-    lblEleven_ = makeLabel("lblEleven", QStringLiteral("0"), ui::twips(240, 1200, 735, 495), yellow,
+    using ui::Red, ui::Cyan, ui::Green, ui::Yellow;
+    makeLabel("lblElevens", QStringLiteral("ELEVENS"), QRect(120, 840, 1215, 375),
+                           Red, Qt::AlignHCenter, FontFace::Futura, 14.25);
+    lblEleven_ = makeLabel("lblEleven", QStringLiteral("0"), QRect(240, 1200, 735, 495), Yellow,
                           Qt::AlignHCenter, FontFace::Times, 26.25);
-    makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), ui::twips(5400, 120, 1815, 255),
-                        cyan, Qt::AlignLeft, FontFace::Futura, 12);
+    makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), QRect(5400, 120, 1815, 255),
+                        Cyan, Qt::AlignLeft, FontFace::Futura, 12);
     lblHighScore_ = makeLabel("lblHighScore", QStringLiteral("200000"),
-                             ui::twips(7320, 120, 1095, 255), cyan, Qt::AlignLeft, FontFace::Futura, 12);
+                             QRect(7320, 120, 1095, 255), Cyan, Qt::AlignLeft, FontFace::Futura, 12);
     lblBonusTxt_ = makeLabel("lblBonusTxt", QStringLiteral("CLEAR SCREEN"),
-                            ui::twips(2280, 1920, 4455, 615), green, Qt::AlignHCenter, FontFace::Futura, 24);
+                            QRect(2280, 1920, 4455, 615), Green, Qt::AlignHCenter, FontFace::Futura, 24);
     lblBonusScore_ = makeLabel("lblBonusScore", QStringLiteral("90000"),
-                              ui::twips(3600, 2760, 1935, 615), cyan, Qt::AlignHCenter, FontFace::Futura, 24);
-    lblRunTot_ = makeLabel("lblRunTot", QStringLiteral("11"), ui::twips(4080, 3600, 855, 615), red,
+                              QRect(3600, 2760, 1935, 615), Cyan, Qt::AlignHCenter, FontFace::Futura, 24);
+    lblRunTot_ = makeLabel("lblRunTot", QStringLiteral("11"), QRect(4080, 3600, 855, 615), Red,
                           Qt::AlignHCenter, FontFace::Futura, 26.25);
-    auto *lblCards = makeLabel("lblCards", QStringLiteral("CARDS LEFT:"), ui::twips(2700, 5880, 615, 375),
-                         red, Qt::AlignLeft, FontFace::Futura, 8.25);
+    auto *lblCards = makeLabel("lblCards", QStringLiteral("CARDS LEFT:"), QRect(2700, 5880, 615, 375),
+                         Red, Qt::AlignLeft, FontFace::Futura, 8.25);
     lblCards->setWordWrap(true);
-    lblCardsLeft_ = makeLabel("lblCardsLeft", QStringLiteral("30"), ui::twips(2880, 6360, 375, 255),
-                             yellow, Qt::AlignHCenter, FontFace::Futura, 12);
-    makeLabel("lblTime", QStringLiteral("TIME LEFT:"), ui::twips(360, 6000, 1455, 255), red,
+    lblCardsLeft_ = makeLabel("lblCardsLeft", QStringLiteral("30"), QRect(2880, 6360, 375, 255),
+                             Yellow, Qt::AlignHCenter, FontFace::Futura, 12);
+    makeLabel("lblTime", QStringLiteral("TIME LEFT:"), QRect(360, 6000, 1455, 255), Red,
                         Qt::AlignLeft, FontFace::Futura, 12);
-    makeLabel("lblScore", QStringLiteral("SCORE:"), ui::twips(7080, 6000, 1215, 375), red,
+    makeLabel("lblScore", QStringLiteral("SCORE:"), QRect(7080, 6000, 1215, 375), Red,
                          Qt::AlignRight, FontFace::Futura, 14.25);
-    lblScoreTot_ = makeLabel("lblScoreTot", QStringLiteral("200000"), ui::twips(7080, 6360, 1335, 375),
-                            green, Qt::AlignHCenter, FontFace::Futura, 15.75);
+    lblScoreTot_ = makeLabel("lblScoreTot", QStringLiteral("200000"), QRect(7080, 6360, 1335, 375),
+                            Green, Qt::AlignHCenter, FontFace::Futura, 15.75);
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(ui::twips(120, 6360, 2535, 315));
+    layout.add(progressBar_, QRect(120, 6360, 2535, 315));
     progressBar_->setRange(0, 90);
     progressBar_->setValue(90);
     progressBar_->setTextVisible(false);
@@ -187,11 +197,84 @@ void frmQuintrel::buildControls()
             [this] { table_.clickPlace(game::DeckPlace); });
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
 
+    addSizeActions();
+
     connect(cmdDeal_, &QPushButton::clicked, &table_, &game::Table::deal);
     connect(cmdTake_, &QPushButton::clicked, &table_, &game::Table::takeScore);
     connect(cmdExit_, &QPushButton::clicked, this, &frmQuintrel::exitRequested);
     connect(cmdMenu_, &QPushButton::clicked, this, &frmQuintrel::openMenu);
     connect(cmdScores_, &QPushButton::clicked, this, &frmQuintrel::openHighScores);
+}
+
+void frmQuintrel::addSizeActions()
+{
+    auto add = [this](const char *name, const QString &text, QList<QKeySequence> keys,
+                      auto step) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, step);
+        addAction(action);
+    };
+    // A window sized for a step can fall short of it by a pixel's worth:
+    // within a hundredth of a step, the table counts as on it.
+    constexpr double Near = 0.01;
+    // Ctrl+= as well, for keyboards where Plus needs Shift.
+    add("actLarger", QStringLiteral("Larger"),
+        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] {
+            useScale((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
+        });
+    add("actSmaller", QStringLiteral("Smaller"), {QKeySequence::ZoomOut}, [this] {
+        useScale((std::ceil(tableScale() / ScaleStep - Near) - 1) * ScaleStep);
+    });
+    add("actDesignedSize", QStringLiteral("Designed size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [this] { useScale(1.0); });
+}
+
+double frmQuintrel::tableScale() const
+{
+    return std::min(double(width()) / DesignedWidth, double(height()) / DesignedHeight);
+}
+
+void frmQuintrel::useScale(double wanted)
+{
+    // Never beyond what the screen holds with the window's frame, nor below
+    // what keeps the captions readable.
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = ui::framedGeometry(this).size() - size();
+    const double largest = std::min(double(available.width() - frame.width()) / DesignedWidth,
+                                    double(available.height() - frame.height()) / DesignedHeight);
+    const double factor = std::max(SmallestScale, std::min(wanted, largest));
+    // A maximised window would keep its size: a step makes it an ordinary one.
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    resize(int(std::lround(DesignedWidth * factor)), int(std::lround(DesignedHeight * factor)));
+    if (isVisible()) {
+        const QRect framed(ui::framedGeometry(this).topLeft(), size() + frame);
+        const QRect placed = ui::placeOnScreen(framed, available);
+        if (placed != framed)
+            move(pos() + placed.topLeft() - framed.topLeft());
+    }
+}
+
+QPoint frmQuintrel::tableOrigin() const
+{
+    const double factor = tableScale();
+    return {(width() - int(std::lround(DesignedWidth * factor))) / 2,
+            (height() - int(std::lround(DesignedHeight * factor))) / 2};
+}
+
+void frmQuintrel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ui::Layout::of(this).apply(tableScale(), tableOrigin());
+    ui::Scale::instance().set(tableScale(), mapToGlobal(tableOrigin()));
+}
+
+void frmQuintrel::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    ui::Scale::instance().set(tableScale(), mapToGlobal(tableOrigin()));
 }
 
 void frmQuintrel::bindTable()
@@ -258,7 +341,7 @@ void frmQuintrel::showPlace(int index)
     // An empty drawn-card place stays, so a screen reader can say it is empty.
     place->setVisible(state.shows != PlaceState::Shows::Nothing || index == game::DrawnPlace);
     place->setEnabled(state.open && table_.phase() == Phase::Playing);
-    place->setOutline(state.selected ? SelectionRed : QColor());
+    place->setOutline(state.selected ? ui::Red : QColor());
     place->setSelected(state.selected);
     nameForReader(index, state);
     if (hadFocus)

@@ -44,6 +44,13 @@ public:
 
     game::Table &table() { return table_; }
     scores::ScoreBook &book() { return book_; }
+
+    // The table's scale: 1 at its designed size, 592 x 453 pixels.
+    double tableScale() const;
+    // Sizes the window for the table at `wanted`, or as near as the screen
+    // and readable captions allow. Ctrl+Plus, Ctrl+Minus and Ctrl+0 step it.
+    void useScale(double wanted);
+
     // Created on first use; top-level windows, owned here.
     frmHiScores &hiScores();
     frmMenu &menu();
@@ -54,9 +61,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The table keeps its shape in the middle of the window; the windows
+    // opened from it follow its scale and its place.
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void buildControls();
+    void addSizeActions();
+    // Where the table's designed top left corner lies in the window.
+    QPoint tableOrigin() const;
     void bindTable();
     void showPlace(int place);
     // The name a screen reader gives a place, and what it says of its state.

@@ -12,6 +12,7 @@
 #include "version/Version.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdlib>
@@ -31,9 +32,17 @@ int main(int argc, char *argv[])
     platform::QtDialogs dialogs;
     platform::DesktopSystemInfo systemInfo;
     frmQuintrel table({random, pacer, store, dialogs, systemInfo});
-    // Every file is written the moment its content changes, so nothing is
-    // left to save: the game ends at once.
-    QObject::connect(&table, &frmQuintrel::exitRequested, [] { std::_Exit(0); });
+    // The table's size is the player's own, kept in the configuration folder
+    // (on Linux ~/.config/quintrel/quintrel.conf), apart from the game's files.
+    QSettings settings(QStringLiteral("quintrel"), QStringLiteral("quintrel"));
+    table.useScale(settings.value(QStringLiteral("table/scale"), 1.0).toDouble());
+    // Every game file is written the moment its content changes, so only the
+    // size is left to save: the game ends at once.
+    QObject::connect(&table, &frmQuintrel::exitRequested, [&] {
+        settings.setValue(QStringLiteral("table/scale"), table.tableScale());
+        settings.sync();
+        std::_Exit(0);
+    });
     table.show();
     // The icon is drawn once the table is on screen: the first frame does not
     // need it.

@@ -3,9 +3,14 @@
 #include "assets/Art.h"
 #include "cards/CardArt.h"
 #include "cards/CardPicture.h"
+#include "cards/CardSize.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/Layout.h"
+#include "ui/Scale.h"
+
+using ui::fromPixels;
 
 namespace {
 
@@ -16,9 +21,9 @@ constexpr int BottomRow = 176;
 } // namespace
 
 frmBacks::frmBacks(QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Change Cardbacks"), QRect(179, 111, 458, 298),
-                       {QLine(0, 2, 458, 2), QLine(0, 295, 458, 295), QLine(2, 0, 2, 298),
-                        QLine(455, 0, 455, 298)},
+    : BorderlessWindow(QStringLiteral("Change Cardbacks"), fromPixels(179, 111, 458, 298),
+                       {QLine(0, 30, 6870, 30), QLine(0, 4425, 6870, 4425),
+                        QLine(30, 0, 30, 4470), QLine(6825, 0, 6825, 4470)},
                        owner)
 {
     setObjectName(QStringLiteral("frmBacks"));
@@ -29,18 +34,20 @@ frmBacks::frmBacks(QWidget *owner)
         picture->setObjectName(QStringLiteral("imgCardBack%1").arg(i));
         picture->setToolTip(cards::backName(i));
         picture->setAccessibleName(cards::backName(i));
-        picture->move(Columns[i % 5], i < 5 ? TopRow : BottomRow);
+        ui::Layout::of(this).add(picture, fromPixels(Columns[i % 5], i < 5 ? TopRow : BottomRow,
+                                                      cards::CardWidth, cards::CardHeight));
         connect(picture, &CardPicture::picked, this, &frmBacks::choose);
         backs_.append(picture);
     }
 
     const QFont buttonFont = art::font(art::FontFace::SansSerif, 8.25, false);
     QPushButton *cancel = ui::makeButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                                         QRect(56, 128, 81, 33), buttonFont);
+                                         fromPixels(56, 128, 81, 33), buttonFont);
     ui::makeLabel(this, "Label1", QStringLiteral("Highlight your card choice and click OK."),
-                  QRect(152, 128, 137, 33), ui::Cyan, Qt::AlignHCenter,
+                  fromPixels(152, 128, 137, 33), ui::Cyan, Qt::AlignHCenter,
                   art::font(art::FontFace::SansSerif, 9.75, false));
-    ok_ = ui::makeButton(this, "cmdOK", QStringLiteral("OK"), QRect(320, 128, 81, 33), buttonFont);
+    ok_ = ui::makeButton(this, "cmdOK", QStringLiteral("OK"), fromPixels(320, 128, 81, 33),
+                         buttonFont);
     ok_->setFocus();
 
     connect(ok_, &QPushButton::clicked, this, [this] {

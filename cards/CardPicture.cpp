@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 
+#include <algorithm>
 #include <limits>
 
 using namespace cards;
@@ -40,12 +41,25 @@ QAccessibleInterface *cardAccessible(const QString &className, QObject *object)
     return nullptr;
 }
 
+// How long a card's size must stay before its picture is drawn afresh, and
+// how much longer for each card after the first.
+constexpr int SharpenAfterMs = 150;
+constexpr int SharpenStepMs = 8;
+// The pictures the cache holds at the largest size shown: every place of the
+// table and every back of the chooser, with room to spare.
+constexpr int CachedCards = 48;
+
 } // namespace
 
 CardPicture::CardPicture(int index, QWidget *parent, int outlineWidth)
     : QAbstractButton(parent), index_(index), outlineWidth_(outlineWidth)
 {
-    setFixedSize(CardWidth, CardHeight);
+    // The window sets the size: the card's picture, outline and ring follow it.
+    resize(CardWidth, CardHeight);
+    // The cards are drawn afresh one after the other, not all in one frame.
+    sharpen_.setSingleShot(true);
+    sharpen_.setInterval(SharpenAfterMs + SharpenStepMs * index);
+    connect(&sharpen_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     // The keyboard gives the focus; a click does not take it from the key.
     setFocusPolicy(Qt::TabFocus);
     static const bool accessible = (QAccessible::installFactory(cardAccessible), true);
@@ -75,19 +89,48 @@ void CardPicture::setOutline(const QColor &colour)
     update();
 }
 
+void CardPicture::resizeEvent(QResizeEvent *event)
+{
+    QAbstractButton::resizeEvent(event);
+    sharpen_.start();
+}
+
+QPixmap CardPicture::picture(qreal dpr) const
+{
+    // Drawn with as many pixels as the card covers on the screen. The cache
+    // is the application's pixmap cache, bounded; the table's cards and the
+    // chooser's backs fit in it whole at any size.
+    const QString key = QStringLiteral("card:%1:%2:%3:%4")
+                            .arg(int(shows_)).arg(picture_).arg(dpr).arg(width());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        const qreal pixels = dpr * width() / CardWidth;
+        pixmap = shows_ == Shows::Face ? face(picture_, pixels) : back(picture_, pixels);
+        pixmap.setDevicePixelRatio(dpr);
+        const int kb = pixmap.width() * pixmap.height() * 4 / 1024;
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), CachedCards * kb));
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
 void CardPicture::paintEvent(QPaintEvent *)
 {
     if (shows_ == Shows::Nothing)
         return;
-    const qreal dpr = devicePixelRatioF();
-    const QString key = QStringLiteral("card:%1:%2:%3").arg(int(shows_)).arg(picture_).arg(dpr);
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = shows_ == Shows::Face ? face(picture_, dpr) : back(picture_, dpr);
-        QPixmapCache::insert(key, pixmap);
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pixmap);
+    const qreal dpr = devicePixelRatioF();
+    const bool same = drawn_.shows == shows_ && drawn_.picture == picture_;
+    if (sharpen_.isActive() && same && drawn_.width != width()) {
+        // While the window is being resized the last picture is stretched,
+        // coarsely but at once; the sharp one follows once the size stays.
+        painter.drawPixmap(rect(), drawn_.pixmap);
+    } else {
+        drawn_ = {shows_, picture_, width(), picture(dpr)};
+        painter.drawPixmap(0, 0, drawn_.pixmap);
+    }
+    // The outline and the ring are designed for a card at its designed size.
+    painter.scale(qreal(width()) / CardWidth, qreal(height()) / CardHeight);
     if (outline_.isValid()) {
         // The outline runs inside the card from (1, 1) to (74, 99), both
         // corners included, growing inwards with its width.
@@ -102,7 +145,7 @@ void CardPicture::paintEvent(QPaintEvent *)
         // Black outside, yellow inside, dashed: it shows on a white face and
         // on a dark back alike, and is never the red of a selection.
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF ring = QRectF(rect()).adjusted(6, 6, -6, -6);
+        const QRectF ring = QRectF(0, 0, CardWidth, CardHeight).adjusted(6, 6, -6, -6);
         painter.setPen(QPen(Qt::black, 4));
         painter.drawRoundedRect(ring, 3, 3);
         painter.setPen(QPen(QColor(255, 230, 0), 2, Qt::DashLine));

@@ -1,13 +1,15 @@
 #pragma once
 // A card-sized button that shows a picture: a face, a back, or nothing, with
 // an outline drawn over it. The table's places and the chooser's backs are
-// made of it. The picture is rendered for the screen it is on, so it stays
-// sharp at any scale. It takes the focus from the keyboard, draws a ring
-// while it has it, and the arrow keys move the focus to the nearest card in
-// that direction that can take it.
+// made of it. Its window gives it its size; the picture is rendered for that
+// size and the screen it is on, so it stays sharp at any scale. It takes the
+// focus from the keyboard, draws a ring while it has it, and the arrow keys
+// move the focus to the nearest card in that direction that can take it.
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QPixmap>
+#include <QTimer>
 
 class CardPicture : public QAbstractButton {
     Q_OBJECT
@@ -40,11 +42,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:
     void show(Shows shows, int picture);
+    QPixmap picture(qreal dpr) const;
 
     int index_;
     int outlineWidth_;
@@ -55,4 +59,12 @@ private:
     // The ring shows once the keyboard is in use: a focus given by the game
     // or a click shows none until a key is pressed.
     bool ring_ = false;
+    // The picture painted last, and what it showed at which width.
+    struct Drawn {
+        Shows shows = Shows::Nothing;
+        int picture = -1;
+        int width = 0;
+        QPixmap pixmap;
+    } drawn_;
+    QTimer sharpen_;
 };

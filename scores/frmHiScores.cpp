@@ -2,7 +2,12 @@
 
 #include "assets/Art.h"
 #include "platform/Dialogs.h"
+#include "ui/Button.h"
+#include "ui/Colours.h"
+#include "ui/Label.h"
+#include "ui/Layout.h"
 #include "ui/Placement.h"
+#include "ui/Scale.h"
 #include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
 #include "version/Version.h"
@@ -24,14 +29,14 @@ struct Row {
     double points;
 };
 
-const QColor Magenta(255, 0, 255);
+using ui::Magenta;
 
 const std::array<Row, scores::Entries> Rows = {{
-    {24, 33, 33, 33, 33, QColor(255, 0, 0), 20.25},
-    {56, 25, 25, 33, 25, QColor(255, 255, 0), 18},
-    {80, 25, 25, 25, 25, QColor(0, 255, 0), 15.75},
-    {104, 25, 25, 25, 25, QColor(0, 255, 255), 14.25},
-    {128, 17, 17, 17, 17, QColor(0, 0, 255), 12},
+    {24, 33, 33, 33, 33, ui::Red, 20.25},
+    {56, 25, 25, 33, 25, ui::Yellow, 18},
+    {80, 25, 25, 25, 25, ui::Green, 15.75},
+    {104, 25, 25, 25, 25, ui::Cyan, 14.25},
+    {128, 17, 17, 17, 17, ui::Blue, 12},
     {152, 17, 17, 17, 17, Magenta, 9.75},
     {168, 17, 17, 17, 17, Magenta, 9.75},
     {184, 17, 17, 17, 17, Magenta, 9.75},
@@ -63,49 +68,41 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
     art::registerFonts();
     setObjectName(QStringLiteral("frmHiScores"));
     setWindowTitle(QStringLiteral("High Scores"));
-    setFixedSize(402, 280);
+    fitToScale();
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::Window, ui::Black);
     setPalette(pal);
+    connect(&ui::Scale::instance(), &ui::Scale::changed, this, [this] {
+        if (isVisible())
+            fitToScale();
+    });
 
     // The buttons come first so that OK leads the focus chain.
-    auto makeButton = [this](const char *name, const QString &caption, int left) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(left, 240, 49, 33);
-        b->setAutoDefault(true);   // Enter presses the button that has the focus
-        return b;
-    };
-    cmdOkay_ = makeButton("cmdOkay", QStringLiteral("OK"), 120);
-    QPushButton *cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), 216);
+    // The desktop's own font, as the buttons have always had it.
+    QFont dialog = font();
+    dialog.setPixelSize(QFontInfo(dialog).pixelSize());
+    cmdOkay_ = ui::makeButton(this, "cmdOkay", QStringLiteral("OK"),
+                              ui::fromPixels(120, 240, 49, 33), dialog);
+    QPushButton *cmdClear = ui::makeButton(this, "cmdClear", QStringLiteral("Clear"),
+                                           ui::fromPixels(216, 240, 49, 33), dialog);
     setTabOrder(cmdOkay_, cmdClear);
 
-    auto makeLabel = [this](const QString &name, const QString &text, const Row &row,
-                            QRect geometry, Qt::Alignment align) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setTextFormat(Qt::PlainText);
-        l->setAlignment(align | Qt::AlignTop);
-        l->setGeometry(geometry);
-        l->setFont(art::font(art::FontFace::Times, row.points, true));
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt::black);
-        p.setColor(QPalette::WindowText, row.colour);
-        l->setPalette(p);
-        return l;
+    auto makeLabel = [this](const QString &name, const Row &row, int left, int width,
+                            int height, Qt::Alignment align) {
+        return ui::makeLabel(this, name.toLatin1().constData(), QString(),
+                             ui::fromPixels(left, row.top, width, height), row.colour, align,
+                             art::font(art::FontFace::Times, row.points, true), ui::Black, false);
     };
     for (int i = 0; i < scores::Entries; ++i) {
         const Row &row = Rows[std::size_t(i)];
-        makeLabel(QLatin1String(RankNames[i]), QStringLiteral("#%1").arg(i + 1), row,
-                  {RankLeft, row.top, row.rankWidth, row.rankHeight}, Qt::AlignLeft);
-        lblName_[std::size_t(i)] =
-            makeLabel(QStringLiteral("lblName%1").arg(i), QString(), row,
-                      {NameLeft, row.top, NameWidth, row.nameHeight}, Qt::AlignLeft);
-        lblScore_[std::size_t(i)] =
-            makeLabel(QStringLiteral("lblScore%1").arg(i), QString(), row,
-                      {ScoreLeft, row.top, ScoreWidth, row.scoreHeight}, Qt::AlignRight);
+        makeLabel(QLatin1String(RankNames[i]), row, RankLeft, row.rankWidth, row.rankHeight,
+                  Qt::AlignLeft)->setText(QStringLiteral("#%1").arg(i + 1));
+        lblName_[std::size_t(i)] = makeLabel(QStringLiteral("lblName%1").arg(i), row, NameLeft,
+                                             NameWidth, row.nameHeight, Qt::AlignLeft);
+        lblScore_[std::size_t(i)] = makeLabel(QStringLiteral("lblScore%1").arg(i), row,
+                                              ScoreLeft, ScoreWidth, row.scoreHeight,
+                                              Qt::AlignRight);
     }
 
     connect(cmdOkay_, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
@@ -115,12 +112,19 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
 
 // ---------------------------------------------------------------- showing
 
+void frmHiScores::fitToScale()
+{
+    setFixedSize(ui::scaled(ui::fromPixels(0, 0, 402, 280)).size());
+    ui::Layout::of(this).apply(ui::scale());
+}
+
 void frmHiScores::showWindow()
 {
     if (!loaded_) {
         loaded_ = true;
         book_.clearIfEmpty();
     }
+    fitToScale();
     // Above the table it belongs to, like every other window of the game: a
     // click on the disabled table cannot bury it.
     ui::keepAbove(this, owner_);

@@ -42,6 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The window's size and controls at the table's scale.
+    void fitToScale();
     void cmdOkay_Click();
     void cmdClear_Click();
     void showEntries(const scores::Table &table);

@@ -338,10 +338,25 @@ MUTANTS: list[Mutant] = [
       "    if (QWindow *handle = window->windowHandle())\n"
       "        handle->setTransientParent(owner->windowHandle());\n",
       "    owner->winId();\n"),
-    M("twips-16", "ui/Twips.h",
+    M("twips-16", "ui/Scale.cpp",
       "16 twips per pixel instead of 15: every window is laid out too small",
-      "constexpr int px(int twips) { return twips / 15; }",
-      "constexpr int px(int twips) { return twips / 16; }"),
+      "return int(std::floor(twips * factor / 15.0 + 1e-6));",
+      "return int(std::floor(twips * factor / 16.0 + 1e-6));"),
+    M("layout-not-centred", "ui/Layout.cpp",
+      "a table wider or taller than its shape sticks to the window's top left "
+      "corner instead of standing in the middle",
+      "        r.translate(origin);\n",
+      ""),
+    M("table-stretched", "app/frmQuintrel.cpp",
+      "the table takes the larger of the window's two proportions: part of it "
+      "falls outside a window of another shape",
+      "    return std::min(double(width()) / DesignedWidth, double(height()) / DesignedHeight);",
+      "    return std::max(double(width()) / DesignedWidth, double(height()) / DesignedHeight);"),
+    M("first-size-unframed", "ui/Placement.cpp",
+      "a window that can be resized is fitted to the screen without its frame: "
+      "on a small screen its bottom edge goes off it",
+      "    const QSize space = room - (frame - client);",
+      "    const QSize space = room;"),
 ]
 
 

@@ -35,6 +35,8 @@ scale=$2
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 work=$(mktemp -d)
 cd "$work"
+# The table at its designed size, whatever size the player left it at.
+export XDG_CONFIG_HOME=$work/config
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$game" >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true; rm -rf "$work"' EXIT

@@ -1,7 +1,9 @@
 #include "ui/BorderlessWindow.h"
 
 #include "ui/Colours.h"
+#include "ui/Layout.h"
 #include "ui/Placement.h"
+#include "ui/Scale.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,19 +19,33 @@ constexpr int BorderWidth = 5;
 
 BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientArea,
                                    std::initializer_list<QLine> border, QWidget *owner)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner), border_(border)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      clientArea_(clientArea), owner_(owner), border_(border)
 {
     setWindowTitle(caption);
-    setGeometry(clientArea);
-    setFixedSize(clientArea.size());
+    fitToScale();
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Blue);
     setPalette(p);
+    // A window up while the table changes size changes with it.
+    connect(&Scale::instance(), &Scale::changed, this, [this] {
+        if (isVisible())
+            fitToScale();
+    });
+}
+
+void BorderlessWindow::fitToScale()
+{
+    const QRect placed = besideTable(clientArea_);
+    setFixedSize(placed.size());
+    move(placed.topLeft());
+    Layout::of(this).apply(scale());
 }
 
 void BorderlessWindow::showWindow()
 {
+    fitToScale();
     keepAbove(this, owner_);
     showInFront(this);
 }
@@ -43,10 +59,12 @@ void BorderlessWindow::goBack()
 void BorderlessWindow::paintEvent(QPaintEvent *)
 {
     // Square ends, so that the corners close.
-    constexpr int half = BorderWidth / 2;
+    const double s = scale();
+    const int half = int(BorderWidth * s) / 2;
+    auto at = [s](QPoint twips) { return QPoint(px(twips.x(), s), px(twips.y(), s)); };
     QPainter painter(this);
     for (const QLine &line : border_)
-        painter.fillRect(QRect(line.p1(), line.p2()).normalized().adjusted(-half, -half, half, half),
+        painter.fillRect(QRect(at(line.p1()), at(line.p2())).normalized().adjusted(-half, -half, half, half),
                          windowText());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The menu and the windows reached from it: no title bar, a fixed client area
-// on the screen, a blue background and a border of four thick lines that the
-// window draws itself. Each stays a window of its own above the game table
+// The menu and the windows reached from it: no title bar, a client area of a
+// fixed size beside the table, a blue background and a border of four thick
+// lines that the window draws itself. All of it follows the table's scale. Each stays a window of its own above the game table
 // (its owner), never a child of it: a disabled parent would disable it too.
 
 #include <QLine>
@@ -24,7 +24,8 @@ signals:
     void closed();
 
 protected:
-    // `border` holds the middle lines of the four sides, in pixels.
+    // `clientArea` is the window's designed place on the screen and `border`
+    // the middle lines of the four sides, all in twips.
     BorderlessWindow(const QString &caption, const QRect &clientArea,
                      std::initializer_list<QLine> border, QWidget *owner);
 
@@ -44,6 +45,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Its size, place and controls for the table's scale now.
+    void fitToScale();
+
+    QRect clientArea_;
     QPointer<QWidget> owner_;
     QList<QLine> border_;
 };

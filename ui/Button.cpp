@@ -1,7 +1,12 @@
 #include "ui/Button.h"
 
+#include "ui/Layout.h"
+#include "ui/Scale.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <cmath>
 
 namespace ui {
 
@@ -10,7 +15,7 @@ void Button::paintEvent(QPaintEvent *event)
     QStyleOptionButton option;
     initStyleOption(&option);
     // Some room at the sides, so a wrapped caption never touches the edges.
-    constexpr int Padding = 4;
+    const int Padding = int(std::lround(4 * scale()));
     const QRect textArea = style()
                                ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                                .adjusted(Padding, 0, -Padding, 0);
@@ -28,12 +33,11 @@ void Button::paintEvent(QPaintEvent *event)
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry, const QFont &font)
+                        const QRect &twips, const QFont &font)
 {
     auto *b = new Button(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setFont(font);
+    Layout::of(parent).add(b, twips, font);
     b->setAutoDefault(true);
     return b;
 }

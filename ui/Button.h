@@ -16,8 +16,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A Button that Enter presses while it has the focus.
+// A Button that Enter presses while it has the focus, at its designed place
+// in twips in its window's layout.
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QRect &geometry, const QFont &font);
+                        const QRect &twips, const QFont &font);
 
 } // namespace ui

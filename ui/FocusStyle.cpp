@@ -1,7 +1,11 @@
 #include "ui/FocusStyle.h"
 
+#include "ui/Scale.h"
+
 #include <QPainter>
 #include <QStyleOption>
+
+#include <cmath>
 
 namespace ui {
 
@@ -13,10 +17,12 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
         return;
     // Black and white dashes show on any button colour.
     painter->save();
-    const QRect ring = option->rect.adjusted(3, 3, -4, -4);
-    painter->setPen(QPen(Qt::white, 2));
+    const double s = scale();
+    const int in = int(std::lround(3 * s)), out = int(std::lround(4 * s));
+    const QRect ring = option->rect.adjusted(in, in, -out, -out);
+    painter->setPen(QPen(Qt::white, 2 * s));
     painter->drawRect(ring);
-    painter->setPen(QPen(Qt::black, 2, Qt::DashLine));
+    painter->setPen(QPen(Qt::black, 2 * s, Qt::DashLine));
     painter->drawRect(ring);
     painter->restore();
 }

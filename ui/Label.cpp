@@ -1,5 +1,7 @@
 #include "ui/Label.h"
 
+#include "ui/Layout.h"
+
 #include <QLabel>
 
 namespace ui {
@@ -13,22 +15,17 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
     widget->setAutoFillBackground(true);
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                  const QColor &textColour, Qt::Alignment align, const QFont &font)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips,
+                  const QColor &textColour, Qt::Alignment align, const QFont &font,
+                  const QColor &background, bool wraps)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setTextFormat(Qt::PlainText);
-    l->setGeometry(geometry);
     l->setAlignment(align | Qt::AlignTop);
-    l->setWordWrap(true);
-    l->setFont(font);
-    setColours(l, textColour);
-    // Where the desktop's font runs longer than the game's was designed for,
-    // the label grows downwards rather than cut its last line.
-    const int needed = l->heightForWidth(geometry.width());
-    if (needed > geometry.height())
-        l->resize(geometry.width(), needed);
+    l->setWordWrap(wraps);
+    setColours(l, textColour, background);
+    Layout::of(parent).add(l, twips, font);
     return l;
 }
 

@@ -16,8 +16,10 @@ namespace ui {
 // Sets the text and background colours of a label (or any widget).
 void setColours(QWidget *widget, const QColor &text, const QColor &background = Blue);
 
-// Plain text that wraps at word ends, on the window's blue.
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                  const QColor &textColour, Qt::Alignment align, const QFont &font);
+// Plain text on `background`, at its designed place in twips in its window's
+// layout; with `wraps`, the text wraps at word ends.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips,
+                  const QColor &textColour, Qt::Alignment align, const QFont &font,
+                  const QColor &background = Blue, bool wraps = true);
 
 } // namespace ui

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -38,24 +40,75 @@ QRect placeOnScreen(const QRect &designed, const QRect &available)
     return placed;
 }
 
+QRect framedGeometry(const QWidget *window)
+{
+    // The widget's own place, which a move of a hidden window changes at
+    // once, and the frame as the platform knows it now.
+    const QWindow *handle = window->windowHandle();
+    return handle ? window->geometry().marginsAdded(handle->frameMargins()) : window->frameGeometry();
+}
+
+QSize fitInto(QSize client, QSize frame, QSize room, QSize smallest, bool keepShape)
+{
+    const QSize space = room - (frame - client);
+    if (space.width() >= client.width() && space.height() >= client.height())
+        return client;
+    QSize fitted = keepShape ? client.scaled(space, Qt::KeepAspectRatio) : client.boundedTo(space);
+    return fitted.expandedTo(smallest);
+}
+
 namespace {
 
+// Places each window as it is shown, and again once the window manager has
+// framed it: its frame is known only then, a moment later.
 class ScreenKeeper : public QObject {
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
         auto *window = qobject_cast<QWidget *>(object);
-        if (event->type() != QEvent::Show || !window || !window->isWindow())
-            return false;
+        if (event->type() == QEvent::Show && window && window->isWindow()) {
+            place(window);
+            settle(window, FrameWaits);
+        }
+        return false;
+    }
+
+private:
+    // How often, and how many milliseconds apart, a window is looked at for
+    // its frame (a busy desktop can take seconds to frame a window); a window
+    // without one is placed a last time after that.
+    static constexpr int FrameWaits = 160;
+    static constexpr int FrameWaitMs = 25;
+
+    static void settle(QPointer<QWidget> window, int waits)
+    {
+        if (!window || !window->isVisible())
+            return;
+        if (framedGeometry(window) != window->geometry() || waits == 0) {
+            place(window);
+            return;
+        }
+        QTimer::singleShot(FrameWaitMs, window, [window, waits] { settle(window, waits - 1); });
+    }
+
+    static void place(QWidget *window)
+    {
         QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
         if (!screen)
             screen = window->screen();
-        // The frame is known only once a window manager has framed the window.
-        const QRect frame = window->frameGeometry();
-        const QRect placed = placeOnScreen(frame, screen->availableGeometry());
+        const QRect available = screen->availableGeometry();
+        // A window the player can resize is made small enough to fit.
+        if (window->windowType() == Qt::Window && window->minimumSize() != window->maximumSize()) {
+            const QSize fitted = fitInto(window->size(), framedGeometry(window).size(),
+                                         available.size(), window->minimumSize(),
+                                         window->property("keepsShape").toBool());
+            if (fitted != window->size())
+                window->resize(fitted);
+        }
+        const QRect frame = framedGeometry(window);
+        const QRect placed = placeOnScreen(frame, available);
         if (placed != frame)
             window->move(window->pos() + (placed.topLeft() - frame.topLeft()));
-        return false;
     }
 };
 

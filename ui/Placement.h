@@ -21,9 +21,21 @@ void showInFront(QWidget *window);
 // left corner on it.
 QRect placeOnScreen(const QRect &designed, const QRect &available);
 
-// From now on every window of the game, as it is shown, is moved onto the
-// free area of its screen where its designed place would leave a part off it
-// (a small screen, or a large scale).
+// The window with its frame, as the window manager has it now. (A widget's
+// own frameGeometry() can miss a frame that came after its last move, and
+// its native window's can lag behind a move made while it was hidden.)
+QRect framedGeometry(const QWidget *window);
+
+// The client size of a window whose frame is `frame` (client included) that
+// lets the frame fit in `room`: the same where it fits; else as large as fits,
+// of the same shape when `keepShape`, and never below `smallest`.
+QSize fitInto(QSize client, QSize frame, QSize room, QSize smallest, bool keepShape);
+
+// From now on every window of the game, as it is shown and once it is framed,
+// is moved onto the free area of its screen where its designed place would
+// leave a part off it (a small screen, or a large scale). A window that can
+// be resized is first made to fit, keeping its shape when its "keepsShape"
+// property is set.
 void keepWindowsOnScreen();
 
 } // namespace ui

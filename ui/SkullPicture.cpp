@@ -1,23 +1,31 @@
 #include "ui/SkullPicture.h"
 
 #include "cards/CardArt.h"
+#include "ui/Layout.h"
+#include "ui/Scale.h"
 
 namespace ui {
 
-SkullPicture::SkullPicture(QWidget *parent, const char *name, const QRect &geometry)
+SkullPicture::SkullPicture(QWidget *parent, const char *name, const QRect &twips)
     : QLabel(parent)
 {
     setObjectName(QLatin1String(name));
-    setGeometry(geometry);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPixmap(cards::skullPicture(devicePixelRatioF()));
+    if (!twips.isNull())
+        Layout::of(parent).add(this, twips);
 }
 
 void SkullPicture::paintEvent(QPaintEvent *event)
 {
+    // Drawn with as many pixels as the screen shows at this scale.
     const qreal dpr = devicePixelRatioF();
-    if (pixmap().isNull() || pixmap().devicePixelRatio() != dpr)
-        setPixmap(cards::skullPicture(dpr));
+    const qreal pixels = dpr * scale();
+    if (renderedFor_ != pixels) {
+        renderedFor_ = pixels;
+        QPixmap picture = cards::skullPicture(pixels);
+        picture.setDevicePixelRatio(dpr);
+        setPixmap(picture);
+    }
     QLabel::paintEvent(event);
 }
 

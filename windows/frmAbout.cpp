@@ -1,20 +1,19 @@
 #include "windows/frmAbout.h"
 
 #include "assets/Art.h"
-#include "cards/CardSize.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/Scale.h"
 #include "ui/SkullPicture.h"
-#include "ui/Twips.h"
 #include "version/Version.h"
 
 #include <QPainter>
 
-using ui::px;
-using ui::twips;
+#include <cmath>
+
 
 frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -25,7 +24,7 @@ frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
     setModal(false);
     setSizeGripEnabled(false);
     setWindowIcon(art::skullIcon());
-    const QRect client = twips(3240, 2415, 5730, 3555);
+    const QRect client = ui::besideTable(QRect(3240, 2415, 5730, 3555));
     setGeometry(client);
     setFixedSize(client.size());
     setAutoFillBackground(true);
@@ -39,32 +38,31 @@ frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
 
     // Created in tab order: OK, the picture, System Info.
     QPushButton *ok = ui::makeButton(this, "cmdOK", QStringLiteral("OK"),
-                                     twips(4245, 2625, 1260, 345), dialog);
+                                     QRect(4245, 2625, 1260, 345), dialog);
     ok->setDefault(true);
 
     // The skull inside a one-pixel border; the box fits its picture.
-    auto *picture = new ui::SkullPicture(this, "picIcon", {});
+    auto *picture = new ui::SkullPicture(this, "picIcon", QRect(240, 240, 1155, 1530));
     picture->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture->setLineWidth(1);
     picture->setAlignment(Qt::AlignCenter);
     ui::setColours(picture, ui::Black, ui::windowBackground());
-    picture->setGeometry(px(240), px(240), cards::CardWidth + 2, cards::CardHeight + 2);
 
     QPushButton *systemInfoButton = ui::makeButton(
-        this, "cmdSysInfo", QStringLiteral("&System Info..."), twips(4260, 3075, 1245, 345), dialog);
+        this, "cmdSysInfo", QStringLiteral("&System Info..."), QRect(4260, 3075, 1245, 345), dialog);
 
-    ui::makeLabel(this, "lblTitle", title, twips(1680, 240, 2085, 480), ui::Black, Qt::AlignLeft,
+    ui::makeLabel(this, "lblTitle", title, QRect(1680, 240, 2085, 480), ui::Black, Qt::AlignLeft,
                   art::font(art::FontFace::Futura, 12, true));
     ui::makeLabel(this, "lblVersion",
                   QStringLiteral("Version %1.%2.%3")
                       .arg(version::Major)
                       .arg(version::Minor)
                       .arg(version::Revision),
-                  twips(1650, 780, 3285, 225), ui::Black, Qt::AlignLeft, dialog);
+                  QRect(1650, 780, 3285, 225), ui::Black, Qt::AlignLeft, dialog);
     ui::makeLabel(this, "lblDescription",
                   QStringLiteral("Quintrel is a simple card game that requires a little "
                                  "forethought before making your moves."),
-                  twips(1620, 1125, 3315, 1170), ui::Black, Qt::AlignLeft, dialog);
+                  QRect(1620, 1125, 3315, 1170), ui::Black, Qt::AlignLeft, dialog);
 
     connect(ok, &QPushButton::clicked, this, &frmAbout::reject);
     connect(systemInfoButton, &QPushButton::clicked, this, &frmAbout::startSystemInfo);
@@ -94,6 +92,6 @@ void frmAbout::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(px(90), px(2445), px(5654), px(2445));
+    painter.setPen(QPen(QColor(128, 128, 128), std::max(1L, std::lround(ui::scale()))));
+    painter.drawLine(ui::px(90), ui::px(2445), ui::px(5654), ui::px(2445));
 }

@@ -4,7 +4,7 @@
 #include "ui/Colours.h"
 #include "ui/Label.h"
 #include "ui/Placement.h"
-#include "ui/Twips.h"
+#include "ui/Scale.h"
 #include "windows/OwnerDetails.h"
 
 #include <QAction>
@@ -23,9 +23,9 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <cmath>
 
 using ui::px;
-using ui::twips;
 
 namespace {
 
@@ -57,11 +57,11 @@ constexpr ToolButton ToolButtons[] = {
 QFont bannerFont(const QString &text, int width)
 {
     for (double points = 24.0; points > 8.0; points -= 0.75) {
-        QFont font = art::font(art::FontFace::Futura, points, true);
+        QFont font = art::font(art::FontFace::Futura, points * ui::scale(), true);
         if (QFontMetrics(font).horizontalAdvance(text) <= width)
             return font;
     }
-    return art::font(art::FontFace::Futura, 8.0, true);
+    return art::font(art::FontFace::Futura, 8.0 * ui::scale(), true);
 }
 
 } // namespace
@@ -111,27 +111,29 @@ private:
     frmBrowser *window_;
 };
 
-frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
+frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowIcon(art::heartIcon());
-    setGeometry(twips(555, 270, 10830, 8565));
+    setGeometry(ui::besideTable(QRect(555, 270, 10830, 8565)));
 
     // Created in tab order: the page first.
     page_ = new QWebEngineView(this);
     page_->setObjectName(QStringLiteral("brwWebBrowser"));
     page_->setPage(new BrowserPage(this, page_));
-    page_->setGeometry(twips(PageLeft, PageTop, 10560, 6240));
+    page_->setGeometry(ui::scaled(QRect(PageLeft, PageTop, 10560, 6240)));
 
     addressStrip_ = new QWidget(this);
     addressStrip_->setObjectName(QStringLiteral("picAddress"));
     addressStrip_->setFocusPolicy(Qt::NoFocus);
     addressStrip_->setGeometry(0, px(AddressStripTop), width(), px(AddressStripHeight));
 
-    const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
+    // Laid out once, at the table's scale when the window opens; from then on
+    // it is an ordinary window that the player sizes.
+    const QFont dialog = art::font(art::FontFace::SansSerif, 8.25 * ui::scale(), false);
     auto *label = new QLabel(QStringLiteral("&Address:"), addressStrip_);
     label->setObjectName(QStringLiteral("lblAddress"));
-    label->setGeometry(twips(45, AddressLabelTop, 3075, AddressLabelHeight));
+    label->setGeometry(ui::scaled(QRect(45, AddressLabelTop, 3075, AddressLabelHeight)));
     label->setFont(dialog);
 
     address_ = new QComboBox(addressStrip_);
@@ -139,7 +141,7 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
     address_->setEditable(true);
     // Typed addresses are opened but not added to the list.
     address_->setInsertPolicy(QComboBox::NoInsert);
-    address_->setGeometry(twips(45, 300, 3795, 315));
+    address_->setGeometry(ui::scaled(QRect(45, 300, 3795, 315)));
     address_->setFont(dialog);
     address_->setEditText(owner::MakerAddress);
     label->setBuddy(address_);
@@ -148,7 +150,7 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
     toolBar_->setObjectName(QStringLiteral("tbToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setIconSize(QSize(24, 24) * ui::scale());
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar_->setGeometry(0, 0, width(), px(ToolBarHeight));
     for (const ToolButton &b : ToolButtons) {
@@ -162,7 +164,7 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window)
     auto *banner = new QLabel(owner::MakerAddress, this);
     banner->setObjectName(QStringLiteral("Label1"));
     banner->setTextFormat(Qt::PlainText);
-    banner->setGeometry(twips(240, 1320, 5775, 615));
+    banner->setGeometry(ui::scaled(QRect(240, 1320, 5775, 615)));
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     banner->setFont(bannerFont(owner::MakerAddress, banner->width()));
     ui::setColours(banner, ui::Green, ui::Black);
@@ -240,7 +242,7 @@ void frmBrowser::load()
 {
     ui::showInFront(this);
     fitToWindow();
-    address_->move(px(50), px(AddressLabelTop + AddressLabelHeight + 15));
+    address_->move(px(50, scale_), px(AddressLabelTop + AddressLabelHeight + 15, scale_));
     if (startingAddress_.isEmpty())
         return;
     address_->setEditText(startingAddress_);
@@ -253,15 +255,15 @@ void frmBrowser::fitToWindow()
 {
     // The client area can be smaller than the margins (a minimised window):
     // sizes then stop at zero.
-    const int clientWidth = width() * 15;
-    const int clientHeight = height() * 15;
-    const int paneWidth = std::max(0, px(clientWidth - Margin));
+    const int clientWidth = int(std::lround(width() * 15 / scale_));
+    const int clientHeight = int(std::lround(height() * 15 / scale_));
+    const int paneWidth = std::max(0, px(clientWidth - Margin, scale_));
     address_->resize(paneWidth, address_->height());
     // The page keeps its corner, with the same margin on the right, and ends
     // at the window's bottom edge: the foot of a page and the end of its
     // scroll bar stay in view.
-    page_->resize(std::max(0, px(clientWidth - 2 * PageLeft)),
-                  std::max(0, px(clientHeight - PageTop)));
+    page_->resize(std::max(0, px(clientWidth - 2 * PageLeft, scale_)),
+                  std::max(0, px(clientHeight - PageTop, scale_)));
 }
 
 void frmBrowser::resizeEvent(QResizeEvent *event)

@@ -48,6 +48,8 @@ private:
     // is true from the call on, before the engine reports the load.
     void expectLoad();
 
+    // The table's scale when the window opened, which its layout keeps.
+    const double scale_;
     QString startingAddress_;
     QWebEngineView *page_ = nullptr;
     QToolBar *toolBar_ = nullptr;

@@ -4,16 +4,13 @@
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/SkullPicture.h"
-#include "ui/Twips.h"
 #include "windows/OwnerDetails.h"
 
-using ui::twipLine;
-using ui::twips;
 
 frmCredits::frmCredits(QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Credits"), twips(3825, 2190, 4680, 4095),
-                       {twipLine(0, 30, 4680, 30), twipLine(0, 4050, 4680, 4050),
-                        twipLine(15, 0, 15, 4095), twipLine(4650, 0, 4650, 4095)},
+    : BorderlessWindow(QStringLiteral("Credits"), QRect(3825, 2190, 4680, 4095),
+                       {QLine(0, 30, 4680, 30), QLine(0, 4050, 4680, 4050),
+                        QLine(15, 0, 15, 4095), QLine(4650, 0, 4650, 4095)},
                        owner)
 {
     setObjectName(QStringLiteral("frmCredits"));
@@ -24,25 +21,25 @@ frmCredits::frmCredits(QWidget *owner)
     auto futura = [](double points) { return art::font(FontFace::Futura, points, false); };
     auto sans = [](double points) { return art::font(FontFace::SansSerif, points, false); };
 
-    ui::makeLabel(this, "Label1", QStringLiteral("Written By:"), twips(240, 240, 1935, 375), white,
+    ui::makeLabel(this, "Label1", QStringLiteral("Written By:"), QRect(240, 240, 1935, 375), white,
                   Qt::AlignLeft, futura(12));
-    ui::makeLabel(this, "Label2", owner::Author, twips(2280, 240, 1935, 375), ui::Red,
+    ui::makeLabel(this, "Label2", owner::Author, QRect(2280, 240, 1935, 375), ui::Red,
                   Qt::AlignRight, futura(14.25));
-    ui::makeLabel(this, "Label3", QStringLiteral("Playtesters:"), twips(240, 720, 1935, 375),
+    ui::makeLabel(this, "Label3", QStringLiteral("Playtesters:"), QRect(240, 720, 1935, 375),
                   white, Qt::AlignLeft, sans(13.5));
-    ui::makeLabel(this, "Label4", owner::PlayTester1, twips(2280, 840, 1935, 375), ui::Red,
+    ui::makeLabel(this, "Label4", owner::PlayTester1, QRect(2280, 840, 1935, 375), ui::Red,
                   Qt::AlignRight, sans(13.5));
-    ui::makeLabel(this, "Label5", owner::PlayTester2, twips(2280, 1320, 1935, 375), ui::Red,
+    ui::makeLabel(this, "Label5", owner::PlayTester2, QRect(2280, 1320, 1935, 375), ui::Red,
                   Qt::AlignRight, sans(13.5));
     ui::makeLabel(this, "Label6", QStringLiteral("Electro Skull By:"),
-                  twips(2160, 1800, 2175, 375), white, Qt::AlignHCenter, sans(13.5));
-    ui::makeLabel(this, "Label7", owner::SkullArtist, twips(2160, 2280, 2055, 375), ui::Cyan,
+                  QRect(2160, 1800, 2175, 375), white, Qt::AlignHCenter, sans(13.5));
+    ui::makeLabel(this, "Label7", owner::SkullArtist, QRect(2160, 2280, 2055, 375), ui::Cyan,
                   Qt::AlignHCenter, sans(18));
-    ui::makeLabel(this, "Label8", owner::SkullArtistEmail, twips(2040, 2880, 2415, 255), white,
+    ui::makeLabel(this, "Label8", owner::SkullArtistEmail, QRect(2040, 2880, 2415, 255), white,
                   Qt::AlignHCenter, sans(9.75));
     QPushButton *ok = ui::makeButton(this, "Command1", QStringLiteral("OK"),
-                                     twips(1680, 3360, 1215, 495), sans(8.25));
-    new ui::SkullPicture(this, "Image1", twips(480, 1560, 1125, 1500));
+                                     QRect(1680, 3360, 1215, 495), sans(8.25));
+    new ui::SkullPicture(this, "Image1", QRect(480, 1560, 1125, 1500));
 
     connect(ok, &QPushButton::clicked, this, &frmCredits::goBack);
 }

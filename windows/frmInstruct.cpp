@@ -3,18 +3,16 @@
 #include "assets/Art.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
+#include "ui/Scale.h"
 #include "ui/SkullPicture.h"
-#include "ui/Twips.h"
 
 #include <QLabel>
 
-using ui::twipLine;
-using ui::twips;
 
 frmInstruct::frmInstruct(QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Instructions"), twips(3960, 2895, 4680, 3165),
-                       {twipLine(0, 15, 4680, 15), twipLine(0, 3135, 4680, 3135),
-                        twipLine(15, 0, 15, 3165), twipLine(4650, 0, 4650, 3165)},
+    : BorderlessWindow(QStringLiteral("Instructions"), QRect(3960, 2895, 4680, 3165),
+                       {QLine(0, 15, 4680, 15), QLine(0, 3135, 4680, 3135),
+                        QLine(15, 0, 15, 3165), QLine(4650, 0, 4650, 3165)},
                        owner)
 {
     setObjectName(QStringLiteral("frmInstruct"));
@@ -28,16 +26,16 @@ frmInstruct::frmInstruct(QWidget *owner)
         QStringLiteral("Pretty simple really.  Just click the open cards until they add to 11.  "
                        "Once the final card is clicked, all cards totaling 11 are removed.  "
                        "If none of the remaining cards total 11, click on the deck to get a new card."),
-        twips(1920, 600, 2415, 1335), white, Qt::AlignLeft, dialog);
-    ui::makeLabel(this, "Label2", QStringLiteral("INSTRUCTIONS"), twips(720, 120, 3375, 375),
+        QRect(1920, 600, 2415, 1335), white, Qt::AlignLeft, dialog);
+    ui::makeLabel(this, "Label2", QStringLiteral("INSTRUCTIONS"), QRect(720, 120, 3375, 375),
                   ui::Red, Qt::AlignHCenter, art::font(art::FontFace::Futura, 15.75, false));
     QPushButton *ok = ui::makeButton(this, "Command1", QStringLiteral("OK"),
-                                     twips(120, 2520, 1215, 495), dialog);
+                                     QRect(120, 2520, 1215, 495), dialog);
     ui::makeLabel(
         this, "Label3",
         QStringLiteral("There are 52 cards in the deck.  All Jacks, Queens, and Kings have been "
                        "replaced with Aces.  Bonus round at 90000."),
-        twips(1920, 2040, 2535, 855), white, Qt::AlignLeft, dialog);
+        QRect(1920, 2040, 2535, 855), white, Qt::AlignLeft, dialog);
     // The keys, in the corner right of OK: the only free space, between the
     // last line of Label3 and the bottom border, takes two lines only at 7
     // points. They start over the empty foot of Label3's box, so this label
@@ -45,10 +43,10 @@ frmInstruct::frmInstruct(QWidget *owner)
     QLabel *keys = ui::makeLabel(
         this, "lblKeys",
         QStringLiteral("Keys: arrows move, Space picks, N turns the deck, Esc goes back."),
-        QRect(96, 185, 210, 22), white, Qt::AlignLeft,
+        ui::fromPixels(96, 185, 210, 22), white, Qt::AlignLeft,
         art::font(art::FontFace::SansSerif, 7, false));
     keys->setAutoFillBackground(false);
-    new ui::SkullPicture(this, "Image1", twips(240, 600, 1125, 1500));
+    new ui::SkullPicture(this, "Image1", QRect(240, 600, 1125, 1500));
 
     connect(ok, &QPushButton::clicked, this, &frmInstruct::goBack);
 }

@@ -5,15 +5,12 @@
 #include "platform/Dialogs.h"
 #include "ui/Button.h"
 #include "ui/Placement.h"
-#include "ui/Twips.h"
 #include "windows/BrowserWindow.h"
 #include "windows/OwnerDetails.h"
 #include "windows/frmAbout.h"
 #include "windows/frmCredits.h"
 #include "windows/frmInstruct.h"
 
-using ui::twipLine;
-using ui::twips;
 
 namespace {
 
@@ -31,9 +28,9 @@ Window &once(std::unique_ptr<Window> &window, frmMenu *menu, QWidget *owner)
 } // namespace
 
 frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Menu"), twips(4080, 3735, 4395, 1605),
-                       {twipLine(0, 30, 4395, 30), twipLine(0, 1560, 4395, 1560),
-                        twipLine(30, 0, 30, 1560), twipLine(4350, 0, 4350, 1560)},
+    : BorderlessWindow(QStringLiteral("Menu"), QRect(4080, 3735, 4395, 1605),
+                       {QLine(0, 30, 4395, 30), QLine(0, 1560, 4395, 1560),
+                        QLine(30, 0, 30, 1560), QLine(4350, 0, 4350, 1560)},
                        owner),
       dialogs_(dialogs), systemInfo_(systemInfo)
 {
@@ -42,7 +39,7 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
 
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
     auto button = [&](const char *name, const QString &caption, int left, int top, auto act) {
-        QPushButton *b = ui::makeButton(this, name, caption, twips(left, top, 1215, 495), dialog);
+        QPushButton *b = ui::makeButton(this, name, caption, QRect(left, top, 1215, 495), dialog);
         connect(b, &QPushButton::clicked, this, act);
     };
     // Created in tab order.

@@ -14,7 +14,9 @@ done
 # Qt's AT-SPI bridge needs a real platform: offscreen has none.
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+# The table's size is neither read from nor saved to the player's own folder.
+XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config
+export XDG_RUNTIME_DIR XDG_CONFIG_HOME
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   dbus-run-session -- /usr/bin/python3 "$here/tst_accessibility.py" "$game"

@@ -70,16 +70,7 @@ private slots:
         QSignalSpy chosen(&menu, &frmMenu::backChosen);
         menu.showWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        QCOMPARE(menu.geometry(), QRect(272, 249, 293, 107));
         QCOMPARE(menu.windowHandle()->transientParent(), table.windowHandle());
-        // Four 5-pixel lines in the desktop's text colour round the blue.
-        const QImage image = menu.grab().toImage();
-        const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
-        for (const QPoint p : {QPoint(150, 0), QPoint(150, 4), QPoint(150, 102), QPoint(150, 106),
-                               QPoint(0, 50), QPoint(4, 50), QPoint(288, 50), QPoint(292, 50)})
-            QCOMPARE(image.pixelColor(p), text);
-        QCOMPARE(image.pixelColor(150, 5), QColor(0, 0, 255));
-        QCOMPARE(image.pixelColor(5, 50), QColor(0, 0, 255));
 
         // Three times round, so that later openings find the first window;
         // the second time the desktop closes each window, the third time

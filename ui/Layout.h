@@ -1,0 +1,44 @@
+#pragma once
+// A window's controls at their designed places: each control's rectangle in
+// twips and the font it was designed with. apply() sets them all for one
+// factor, so places, captions and pictures grow and shrink together.
+
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+namespace ui {
+
+class Layout : public QObject {
+    Q_OBJECT
+public:
+    // The layout of the window that `widget` belongs to, made on first use.
+    static Layout &of(QWidget *widget);
+
+    // `twips` is relative to the control's parent; a control added without a
+    // font (pixel size) keeps its own. It is placed at once, at the factor now.
+    void add(QWidget *control, const QRect &twips, const QFont &font = {});
+    // Every control at `factor`, with the designed origin at `origin` (pixels).
+    void apply(double factor, QPoint origin = {}) const;
+
+private:
+    using QObject::QObject;
+
+    struct Control {
+        QPointer<QWidget> widget;
+        QRect twips;
+        QFont font;
+        int pixels;   // the font's designed pixel size; 0 for none
+    };
+    void place(const Control &control, double factor, QPoint origin) const;
+
+    QList<Control> controls_;
+};
+
+// The designed font at `factor`.
+QFont scaledFont(const QFont &designed, double factor);
+
+} // namespace ui
