@@ -1,10 +1,14 @@
 #include "app/frmQuintrel.h"
 
+#include "app/Narrator.h"
 #include "assets/Art.h"
 #include "cards/CardArt.h"
 #include "cards/CardPicture.h"
 #include "platform/Dialogs.h"
 #include "scores/frmHiScores.h"
+#include "ui/Announcer.h"
+#include "ui/Keys.h"
+#include "ui/Reading.h"
 #include "ui/Twips.h"
 #include "windows/frmMenu.h"
 
@@ -44,6 +48,11 @@ QAccessibleInterface *tableAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("frmQuintrel") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    // The time bar is told in seconds by its name; as a bar, a reader would
+    // call out a percentage every few seconds.
+    if (className == QLatin1String("QProgressBar") && object &&
+        object->objectName() == QLatin1String("ProgressBar1"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
     return nullptr;
 }
 
@@ -57,6 +66,15 @@ frmQuintrel::frmQuintrel(const Services &services)
 {
     buildControls();
     bindTable();
+    narrator_ = new Narrator(table_, ui::Announcer::of(this), &cards::faceName, this);
+    ui::addShortcut(this, ui::KeyAction::SayState, [this] { narrator_->sayState(); });
+    ui::addShortcut(this, ui::KeyAction::KeyHelp, [this] {
+        services_.dialogs.message(ui::keyHelp(), platform::Buttons::Ok, platform::Icon::None,
+                                  QStringLiteral("Keys"));
+    });
+    // Named before the first deal too, as what they are: backs and the deck.
+    for (int p = 0; p < game::PlaceCount; ++p)
+        nameForReader(p, table_.place(p));
 
     // What the last games left behind: the best score and the chosen back.
     connect(&book_, &scores::ScoreBook::bestScoreChanged, this, &frmQuintrel::showBestScore);
@@ -183,8 +201,7 @@ void frmQuintrel::buildControls()
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
     // N turns the next card wherever the focus is on the table.
-    connect(new QShortcut(QKeySequence(Qt::Key_N), this), &QShortcut::activated, this,
-            [this] { table_.clickPlace(game::DeckPlace); });
+    ui::addShortcut(this, ui::KeyAction::Turn, [this] { table_.clickPlace(game::DeckPlace); });
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
 
     connect(cmdDeal_, &QPushButton::clicked, &table_, &game::Table::deal);
@@ -271,6 +288,7 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     QString name, description;
     if (index == game::DeckPlace) {
         name = table_.phase() == Phase::Idle ? QStringLiteral("Deck")
+                                              : cardsLeft_ == 1 ? QStringLiteral("Deck, 1 card")
                                               : QStringLiteral("Deck, %1 cards").arg(cardsLeft_);
     } else if (state.shows == PlaceState::Shows::Face) {
         name = cards::faceName(state.card.face());
@@ -283,8 +301,12 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     } else {
         name = QStringLiteral("No drawn card");
     }
-    place->setAccessibleName(name);
-    place->setAccessibleDescription(description);
+    // Each change is an event a screen reader must work through; a deal
+    // makes enough of them for it to start dropping the banner's.
+    if (place->accessibleName() != name)
+        place->setAccessibleName(name);
+    if (place->accessibleDescription() != description)
+        place->setAccessibleDescription(description);
 }
 
 // A card that leaves, or closes, passes the focus to the nearest card that
@@ -309,12 +331,15 @@ void frmQuintrel::showPhase(Phase phase)
     cmdTake_->setVisible(phase == Phase::Playing);
     for (int p = 0; p < game::PlaceCount; ++p)
         places_[std::size_t(p)]->setEnabled(phase == Phase::Playing && table_.place(p).open);
-    // A round starts with the focus on the deck, a game ends with it on
-    // Deal; neither shows its ring before the player uses the keyboard.
+    // A round starts with the focus and its ring on the deck, a game ends
+    // with the focus on Deal. While the round is announced the buttons are
+    // gone and the cards wait: the table itself holds the focus.
     if (phase == Phase::Playing)
-        places_[game::DeckPlace]->setFocus(Qt::OtherFocusReason);
+        places_[game::DeckPlace]->setFocus(Qt::TabFocusReason);
     else if (between)
         cmdDeal_->setFocus(Qt::OtherFocusReason);
+    else if (QWidget *focus = focusWidget(); focus && focus->isHidden())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void frmQuintrel::showBanner(const game::Banner &banner)
@@ -348,6 +373,7 @@ frmHiScores &frmQuintrel::hiScores()
 {
     if (!hiScores_) {
         hiScores_ = std::make_unique<frmHiScores>(book_, services_.dialogs, this);
+        ui::readWhenActivated(hiScores_.get());
         connect(hiScores_.get(), &frmHiScores::opened, this, [this] { setEnabled(false); });
         connect(hiScores_.get(), &frmHiScores::closed, this, &frmQuintrel::takeInputBack);
     }
@@ -370,6 +396,7 @@ frmMenu &frmQuintrel::menu()
 
 void frmQuintrel::openMenu()
 {
+    menu().setCardBack(cardBack_);
     setEnabled(false);
     menu().showWindow();
 }

@@ -6,12 +6,18 @@
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/Announcer.h"
+#include "ui/Reading.h"
+
+#include <QKeyEvent>
 
 namespace {
 
 constexpr int Columns[] = {16, 104, 192, 280, 368};
 constexpr int TopRow = 16;
 constexpr int BottomRow = 176;
+// The pick mark is thick enough to see at a glance, and unlike the focus ring.
+constexpr int PickMarkWidth = 5;
 
 } // namespace
 
@@ -24,13 +30,14 @@ frmBacks::frmBacks(QWidget *owner)
     setObjectName(QStringLiteral("frmBacks"));
 
     for (int i = 0; i < cards::BackCount; ++i) {
-        auto *picture = new CardPicture(i, this);
+        auto *picture = new CardPicture(i, this, PickMarkWidth);
         picture->showBack(i);
         picture->setObjectName(QStringLiteral("imgCardBack%1").arg(i));
         picture->setToolTip(cards::backName(i));
         picture->setAccessibleName(cards::backName(i));
         picture->move(Columns[i % 5], i < 5 ? TopRow : BottomRow);
         connect(picture, &CardPicture::picked, this, &frmBacks::choose);
+        picture->installEventFilter(this);
         backs_.append(picture);
     }
 
@@ -49,14 +56,16 @@ frmBacks::frmBacks(QWidget *owner)
         emit closed();
     });
     connect(cancel, &QPushButton::clicked, this, &frmBacks::goBack);
+    ui::arrowsFollowLayout(this);
 }
+
+void frmBacks::setCurrent(int index) { chosen_ = index; }
 
 void frmBacks::showWindow()
 {
-    for (CardPicture *picture : backs_)
-        picture->setOutline({});
+    markChosen();
     BorderlessWindow::showWindow();
-    ok_->setFocus();
+    backs_[chosen_]->setFocus(Qt::TabFocusReason);
 }
 
 void frmBacks::goBack()
@@ -67,9 +76,33 @@ void frmBacks::goBack()
 
 void frmBacks::choose(int index)
 {
-    // The outlines stay while the window is up, so that covering the window
-    // does not lose the player's choice from view.
-    for (CardPicture *picture : backs_)
-        picture->setOutline(picture->index() == index ? ui::Red : ui::Black);
     chosen_ = index;
+    markChosen();
+    ui::Announcer::of(this).say(cards::backName(index) + QStringLiteral(", selected"));
+}
+
+// The mark stays while the window is up, so that covering the window does
+// not lose the player's choice from view; a reader hears it with the name.
+void frmBacks::markChosen()
+{
+    for (CardPicture *picture : backs_) {
+        const bool chosen = picture->index() == chosen_;
+        picture->setOutline(chosen ? ui::Red : QColor());
+        picture->setSelected(chosen);
+        picture->setAccessibleName(cards::backName(picture->index()) +
+                                   (chosen ? QStringLiteral(", selected") : QString()));
+    }
+}
+
+bool frmBacks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            choose(static_cast<CardPicture *>(watched)->index());
+            ok_->click();
+            return true;
+        }
+    }
+    return BorderlessWindow::eventFilter(watched, event);
 }

@@ -1,7 +1,9 @@
 #include "ui/BorderlessWindow.h"
 
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -26,6 +28,7 @@ BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientAr
     QPalette p = palette();
     p.setColor(QPalette::Window, Blue);
     setPalette(p);
+    readWhenActivated(this);
 }
 
 void BorderlessWindow::showWindow()
@@ -52,7 +55,7 @@ void BorderlessWindow::paintEvent(QPaintEvent *)
 
 void BorderlessWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (isKey(event, KeyAction::GoBack))
         goBack();
     else
         QWidget::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Button.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 #include "ui/Twips.h"
 #include "windows/BrowserWindow.h"
 #include "windows/OwnerDetails.h"
@@ -60,10 +61,12 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
         if (!backs_)
             connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
                     &frmMenu::backChosen);
+        backs_->setCurrent(cardBack_);
         backs_->showWindow();
         hide();
     });
     button("cmdClose", QStringLiteral("Close"), 3030, 960, [this] { goBack(); });
+    ui::arrowsFollowLayout(this);
 }
 
 frmMenu::~frmMenu()
@@ -88,6 +91,7 @@ void frmMenu::openAbout()
             about_ = nullptr;
             showWindow();
         });
+        ui::readWhenActivated(about);
         about_ = about;
     }
     ui::keepAbove(about_, owner());
