@@ -411,6 +411,9 @@ void frmQuintrel::openHighScores()
 void frmQuintrel::takeInputBack()
 {
     setEnabled(true);
+    // Between games the way on is Deal, not the first button of the row.
+    if (cmdDeal_->isVisible())
+        cmdDeal_->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();

@@ -24,10 +24,22 @@ speech_log = open(speech_path, "w", buffering=1)
 # Orca talks to a speech server that, with no sound card, can stall it and
 # with it every key the game waits on it for. A speechd module that cannot be
 # imported leaves Orca without a server: it then only logs what it would say.
+# Orca's debug log is written through a buffer, so what it says could reach
+# the file long after: Orca's own Python opens that file line by line.
 os.makedirs(os.path.join(work.name, "nospeech", "speechd"))
 with open(os.path.join(work.name, "nospeech", "speechd", "__init__.py"), "w") as stub:
     stub.write("raise ImportError('no speech server in this test')\n")
-orca = subprocess.Popen(["orca", "--replace", "--debug-file=" + debug_log],
+with open(os.path.join(work.name, "nospeech", "sitecustomize.py"), "w") as lines:
+    lines.write(f"""import builtins
+_open = builtins.open
+def _by_line(file, mode="r", *args, **kwargs):
+    if file == {debug_log!r} and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return _open(file, mode, *args, **kwargs)
+builtins.open = _by_line
+""")
+# Not --replace: that kills every other Orca of the user, a player's own too.
+orca = subprocess.Popen(["orca", "--debug-file=" + debug_log],
                         env=dict(os.environ, PYTHONPATH=os.path.join(work.name, "nospeech")),
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 spoken, failures = [], []
@@ -78,7 +90,9 @@ def press(*keys):
     return mark
 
 def windows():
-    return [w for a in pyatspi.Registry.getDesktop(0) if a is not None for w in a]
+    # The game's alone: a call into Orca's own tree can wait for as long as
+    # Orca is busy.
+    return [w for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "quintrel" for w in a]
 def table():
     return next((w for w in windows() if w.name == "Quintrel"), None)
 def focused(root):
@@ -166,13 +180,13 @@ try:
     hear(r"^notification ELEVENS BONUS 1000\b", "the elevens bonus, once, with its amount", since=mark)
     hear(r"TIME LEFT BONUS \d+", "the time bonus with its amount", 30, since=mark)
     hear(r"ROUND 2\b", "ROUND 2", 30, since=mark)
-    hear(r"^Deck, 30 cards push button", "the focus on the deck in round 2", since=mark)
+    check(pump(10, lambda: win[23].getState().contains(pyatspi.STATE_SENSITIVE)), "round 2 never began")
     bonus_said = [s for s in spoken[mark:] if "BONUS" in s]
     check(len(bonus_said) == 2, f"each bonus once, not each step: {bonus_said}")
 
     # Round 2: the deck down to its last card, then the clock runs out.
     mark = press(*["n"] * 29)
-    hear(r"^notification Turned .+, 1 card left$", "the last card of the deck, in the singular",
+    hear(r"^notification (.+\. )?Turned [^,]+, 1 card left\.?$", "the last card of the deck, in the singular",
          since=mark)
     hear(r"^notification 10 seconds left", "the last ten seconds", 100, since=mark)
     hear(r"^notification 1 second left", "the last second", 15, since=mark)
@@ -233,6 +247,10 @@ finally:
     for p in (game, orca, launcher):
         if p is not None:
             p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
 for f in failures:
     print("FAIL:", f)
 print(f"speech log: {speech_path}")

@@ -114,8 +114,7 @@ private slots:
 
         // The chooser comes through the menu and opens on the back in use.
         // Each arrow goes to the nearest control that way on screen, in the
-        // menu as among the backs; Space on back 1 outlines it in red, Enter
-        // on back 2 chooses it and closes.
+        // menu as among the backs; Enter on back 2 chooses it and closes.
         const std::pair<Qt::Key, const char *> menuKeys[] = {
             {Qt::Key_Right, "cmdCredits"}, {Qt::Key_Right, "cmdInst"}, {Qt::Key_Left, "cmdAbout"},
             {Qt::Key_Down, "cmdInst"}, {Qt::Key_Up, "cmdBacks"}, {Qt::Key_Down, "cmdInst"},
@@ -128,12 +127,8 @@ private slots:
         const std::pair<Qt::Key, const char *> keys[] = {
             {Qt::Key_Up, "imgCardBack6"}, {Qt::Key_Left, "imgCardBack1"}, {Qt::Key_Right, "imgCardBack0"},
             {Qt::Key_Space, "imgCardBack1"}, {Qt::Key_Right, "imgCardBack1"}, {Qt::Key_Return, "imgCardBack2"}};
-        const QPoint one = backs->findChild<QWidget *>("imgCardBack1")->pos();
-        for (auto [key, focused] : keys) {
-            if (key == Qt::Key_Return)
-                QCOMPARE(backs->grab().toImage().pixelColor(one + QPoint(1, 50)), QColor(Qt::red));
+        for (auto [key, focused] : keys)
             QCOMPARE(press(backs, key), QString(focused));
-        }
         QCOMPARE(chosen.value(0).value(0).toInt(), 2);
         QVERIFY(menu.isVisible() && !shown("frmBacks"));
 
