@@ -43,16 +43,34 @@ const QColor SelectionRed(255, 0, 0);
 
 QString number(int value) { return QString::number(value); }
 
+// The time bar is told in seconds by its name; as a bar, a reader would call
+// out a percentage every few seconds. Its value is still there to be asked.
+class TimeLeftAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TimeLeftAccessible(QProgressBar *bar) : QAccessibleWidget(bar, QAccessible::StaticText) {}
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    QProgressBar *bar() const { return static_cast<QProgressBar *>(widget()); }
+};
+
 // A screen reader sees the table as the game's window, not a bare panel.
 QAccessibleInterface *tableAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("frmQuintrel") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    // The time bar is told in seconds by its name; as a bar, a reader would
-    // call out a percentage every few seconds.
     if (className == QLatin1String("QProgressBar") && object &&
         object->objectName() == QLatin1String("ProgressBar1"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
+        return new TimeLeftAccessible(static_cast<QProgressBar *>(object));
     return nullptr;
 }
 

@@ -53,6 +53,9 @@ void Announcer::speak()
     const QString message = waiting_.join(QStringLiteral(". "));
     waiting_.clear();
     hide();
+    // A window that has gone meanwhile would say it when it next shows.
+    if (!parentWidget()->isVisible())
+        return;
     setAccessibleName(message);
     show();
     raise();

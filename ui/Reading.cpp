@@ -88,7 +88,8 @@ QString windowText(const QWidget *window)
         }
     }
     for (QString &row : rows)
-        if (!row.endsWith(QLatin1Char('.')) && !row.endsWith(QLatin1Char('!')) && !row.endsWith(QLatin1Char('?')))
+        if (!row.endsWith(QLatin1Char('.')) && !row.endsWith(QLatin1Char('!')) && !row.endsWith(QLatin1Char('?')) &&
+            !row.endsWith(QLatin1Char(':')))
             row += QLatin1Char('.');
     return rows.join(QLatin1Char(' '));
 }

@@ -58,9 +58,11 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
     button("cmdAbout", QStringLiteral("About"), 3030, 240, [this] { openAbout(); });
     button("cmdWeb", QStringLiteral("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
     button("cmdBacks", QStringLiteral("Change Cardbacks"), 1575, 960, [this] {
-        if (!backs_)
+        if (!backs_) {
             connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
                     &frmMenu::backChosen);
+            connect(backs_.get(), &frmBacks::backChosen, this, &frmMenu::setCardBack);
+        }
         backs_->setCurrent(cardBack_);
         backs_->showWindow();
         hide();

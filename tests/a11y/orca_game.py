@@ -188,6 +188,7 @@ try:
     mark = press(*["n"] * 29)
     hear(r"^notification (.+\. )?Turned [^,]+, 1 card left\.?$", "the last card of the deck, in the singular",
          since=mark)
+    check(win[23].name == "Deck, 1 card", f"the deck with one card is named {win[23].name!r}")
     hear(r"^notification 10 seconds left", "the last ten seconds", 100, since=mark)
     hear(r"^notification 1 second left", "the last second", 15, since=mark)
     mark = len(spoken)

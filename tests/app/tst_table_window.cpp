@@ -149,6 +149,7 @@ private slots:
         QSignalSpy said(t.find("announcer"), SIGNAL(said(QString)));
         key(Qt::Key_Space);   // Deal has the focus from the start
         QCOMPARE(t.pacer.fire(), 1500);
+        QVERIFY(inner(t.onScreen(23)) != backPicture(0));   // the focus ring, at once
         const QString five = t.place(20)->accessibleName();
         QCOMPARE(QApplication::focusWidget(), t.place(23));   // the deck
         key(Qt::Key_Up);       // the card straight above, place 7
