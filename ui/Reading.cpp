@@ -27,9 +27,10 @@ public:
     {
         if (event->type() == QEvent::WindowActivate) {
             auto *window = static_cast<QWidget *>(watched);
+            // A screen reader says the title itself; the text is what it leaves out.
             const QString text = windowText(window);
-            Announcer::of(window).say(text.isEmpty() ? window->windowTitle()
-                                                     : window->windowTitle() + QStringLiteral(". ") + text);
+            if (!text.isEmpty())
+                Announcer::of(window).say(window->windowTitle() + QStringLiteral(". ") + text);
         }
         return false;
     }

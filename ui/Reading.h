@@ -13,7 +13,8 @@ namespace ui {
 // each row from the left, a row's labels joined by commas.
 QString windowText(const QWidget *window);
 
-// Says the window's title and text each time it becomes the active window.
+// Says the window's title and text each time it becomes the active window;
+// a window of buttons alone is left to the screen reader's own reading.
 void readWhenActivated(QWidget *window);
 
 // The arrow keys move the focus among the window's controls by their places
