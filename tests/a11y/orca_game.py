@@ -147,7 +147,7 @@ try:
 
     # An eleven, turning cards until the table holds one.
     pick = None
-    for _ in range(12):
+    for _ in range(25):
         cards = open_cards(win)
         pick = next((c for n in (2, 3) for c in itertools.combinations(cards, n)
                      if sum(value(cards[i]) for i in c) == 11), None)
@@ -166,7 +166,7 @@ try:
         m = hear(r"^notification Eleven, (\d+) points, score (\d+)", f"the eleven of {names}", since=mark)
         check(m and m.group(1) == m.group(2), "the first eleven's points are not the score")
     else:
-        failures.append("no eleven came up in twelve turns")
+        failures.append("no eleven came up in 25 turns")
     mark = press("n")
     hear(r"^notification (Turned .+, \d+ cards left|No card turned: the drawn .+ fills the gap)",
          "a Turn, or why there was none", since=mark)
