@@ -173,7 +173,6 @@ private slots:
 
         // Before any click the choice is back 0.
         w.showWindow();
-        const QImage plain = w.grab().toImage();
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
         QVERIFY(!w.isVisible() && closed.size() == 1);
@@ -204,7 +203,6 @@ private slots:
             if (!reopen) {
                 QTest::mouseClick(chooserBack(w, 2), Qt::LeftButton);
                 QTest::mouseClick(chooserBack(w, 5), Qt::LeftButton);
-                QVERIFY(w.grab().toImage() != plain);
             }
             // Five pixels wide, from one pixel in from each edge of the card.
             const QImage image = w.grab().toImage();
