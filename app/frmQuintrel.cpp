@@ -1,16 +1,20 @@
 #include "app/frmQuintrel.h"
 
+#include "app/Narrator.h"
 #include "assets/Art.h"
 #include "cards/CardArt.h"
 #include "cards/CardPicture.h"
 #include "cards/CardSize.h"
 #include "platform/Dialogs.h"
 #include "scores/frmHiScores.h"
+#include "ui/Announcer.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Label.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 #include "ui/Scale.h"
 #include "windows/frmMenu.h"
 
@@ -53,11 +57,34 @@ constexpr double ScaleStep = 0.25;
 
 QString number(int value) { return QString::number(value); }
 
+// The time bar is told in seconds by its name; as a bar, a reader would call
+// out a percentage every few seconds. Its value is still there to be asked.
+class TimeLeftAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TimeLeftAccessible(QProgressBar *bar) : QAccessibleWidget(bar, QAccessible::StaticText) {}
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    QProgressBar *bar() const { return static_cast<QProgressBar *>(widget()); }
+};
+
 // A screen reader sees the table as the game's window, not a bare panel.
 QAccessibleInterface *tableAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("frmQuintrel") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("QProgressBar") && object &&
+        object->objectName() == QLatin1String("ProgressBar1"))
+        return new TimeLeftAccessible(static_cast<QProgressBar *>(object));
     return nullptr;
 }
 
@@ -71,6 +98,15 @@ frmQuintrel::frmQuintrel(const Services &services)
 {
     buildControls();
     bindTable();
+    narrator_ = new Narrator(table_, ui::Announcer::of(this), &cards::faceName, this);
+    ui::addShortcut(this, ui::KeyAction::SayState, [this] { narrator_->sayState(); });
+    ui::addShortcut(this, ui::KeyAction::KeyHelp, [this] {
+        services_.dialogs.message(ui::keyHelp(), platform::Buttons::Ok, platform::Icon::None,
+                                  QStringLiteral("Keys"));
+    });
+    // Named before the first deal too, as what they are: backs and the deck.
+    for (int p = 0; p < game::PlaceCount; ++p)
+        nameForReader(p, table_.place(p));
 
     // What the last games left behind: the best score and the chosen back.
     connect(&book_, &scores::ScoreBook::bestScoreChanged, this, &frmQuintrel::showBestScore);
@@ -193,8 +229,7 @@ void frmQuintrel::buildControls()
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
     // N turns the next card wherever the focus is on the table.
-    connect(new QShortcut(QKeySequence(Qt::Key_N), this), &QShortcut::activated, this,
-            [this] { table_.clickPlace(game::DeckPlace); });
+    ui::addShortcut(this, ui::KeyAction::Turn, [this] { table_.clickPlace(game::DeckPlace); });
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
 
     addSizeActions();
@@ -208,27 +243,24 @@ void frmQuintrel::buildControls()
 
 void frmQuintrel::addSizeActions()
 {
-    auto add = [this](const char *name, const QString &text, QList<QKeySequence> keys,
-                      auto step) {
-        auto *action = new QAction(text, this);
+    auto add = [this](const char *name, ui::KeyAction key, auto step) {
+        const ui::KeyBinding &binding = ui::binding(key);
+        auto *action = new QAction(binding.what, this);
         action->setObjectName(QLatin1String(name));
-        action->setShortcuts(keys);
+        action->setShortcuts(binding.keys);
         connect(action, &QAction::triggered, this, step);
         addAction(action);
     };
     // A window sized for a step can fall short of it by a pixel's worth:
     // within a hundredth of a step, the table counts as on it.
     constexpr double Near = 0.01;
-    // Ctrl+= as well, for keyboards where Plus needs Shift.
-    add("actLarger", QStringLiteral("Larger"),
-        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] {
-            useScale((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
-        });
-    add("actSmaller", QStringLiteral("Smaller"), {QKeySequence::ZoomOut}, [this] {
+    add("actLarger", ui::KeyAction::LargerTable, [this] {
+        useScale((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
+    });
+    add("actSmaller", ui::KeyAction::SmallerTable, [this] {
         useScale((std::ceil(tableScale() / ScaleStep - Near) - 1) * ScaleStep);
     });
-    add("actDesignedSize", QStringLiteral("Designed size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-        [this] { useScale(1.0); });
+    add("actDesignedSize", ui::KeyAction::DesignedSize, [this] { useScale(1.0); });
 }
 
 double frmQuintrel::tableScale() const
@@ -354,6 +386,7 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     QString name, description;
     if (index == game::DeckPlace) {
         name = table_.phase() == Phase::Idle ? QStringLiteral("Deck")
+                                              : cardsLeft_ == 1 ? QStringLiteral("Deck, 1 card")
                                               : QStringLiteral("Deck, %1 cards").arg(cardsLeft_);
     } else if (state.shows == PlaceState::Shows::Face) {
         name = cards::faceName(state.card.face());
@@ -366,8 +399,12 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     } else {
         name = QStringLiteral("No drawn card");
     }
-    place->setAccessibleName(name);
-    place->setAccessibleDescription(description);
+    // Each change is an event a screen reader must work through; a deal
+    // makes enough of them for it to start dropping the banner's.
+    if (place->accessibleName() != name)
+        place->setAccessibleName(name);
+    if (place->accessibleDescription() != description)
+        place->setAccessibleDescription(description);
 }
 
 // A card that leaves, or closes, passes the focus to the nearest card that
@@ -392,12 +429,15 @@ void frmQuintrel::showPhase(Phase phase)
     cmdTake_->setVisible(phase == Phase::Playing);
     for (int p = 0; p < game::PlaceCount; ++p)
         places_[std::size_t(p)]->setEnabled(phase == Phase::Playing && table_.place(p).open);
-    // A round starts with the focus on the deck, a game ends with it on
-    // Deal; neither shows its ring before the player uses the keyboard.
+    // A round starts with the focus and its ring on the deck, a game ends
+    // with the focus on Deal. While the round is announced the buttons are
+    // gone and the cards wait: the table itself holds the focus.
     if (phase == Phase::Playing)
-        places_[game::DeckPlace]->setFocus(Qt::OtherFocusReason);
+        places_[game::DeckPlace]->setFocus(Qt::TabFocusReason);
     else if (between)
         cmdDeal_->setFocus(Qt::OtherFocusReason);
+    else if (QWidget *focus = focusWidget(); focus && focus->isHidden())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void frmQuintrel::showBanner(const game::Banner &banner)
@@ -431,6 +471,7 @@ frmHiScores &frmQuintrel::hiScores()
 {
     if (!hiScores_) {
         hiScores_ = std::make_unique<frmHiScores>(book_, services_.dialogs, this);
+        ui::readWhenActivated(hiScores_.get());
         connect(hiScores_.get(), &frmHiScores::opened, this, [this] { setEnabled(false); });
         connect(hiScores_.get(), &frmHiScores::closed, this, &frmQuintrel::takeInputBack);
     }
@@ -453,6 +494,7 @@ frmMenu &frmQuintrel::menu()
 
 void frmQuintrel::openMenu()
 {
+    menu().setCardBack(cardBack_);
     setEnabled(false);
     menu().showWindow();
 }
@@ -467,6 +509,9 @@ void frmQuintrel::openHighScores()
 void frmQuintrel::takeInputBack()
 {
     setEnabled(true);
+    // Between games the way on is Deal, not the first button of the row.
+    if (cmdDeal_->isVisible())
+        cmdDeal_->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();

@@ -21,6 +21,7 @@ class Random;
 class SystemInfo;
 }
 class CardPicture;
+class Narrator;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -99,6 +100,7 @@ private:
            *lblScoreTot_ = nullptr;
     QProgressBar *progressBar_ = nullptr;
     QTimer *clock_ = nullptr;
+    Narrator *narrator_ = nullptr;
 
     std::unique_ptr<frmHiScores> hiScores_;
     std::unique_ptr<frmMenu> menu_;

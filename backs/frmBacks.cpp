@@ -7,8 +7,12 @@
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/Announcer.h"
 #include "ui/Layout.h"
+#include "ui/Reading.h"
 #include "ui/Scale.h"
+
+#include <QKeyEvent>
 
 using ui::fromPixels;
 
@@ -17,6 +21,8 @@ namespace {
 constexpr int Columns[] = {16, 104, 192, 280, 368};
 constexpr int TopRow = 16;
 constexpr int BottomRow = 176;
+// The pick mark is thick enough to see at a glance, and unlike the focus ring.
+constexpr int PickMarkWidth = 5;
 
 } // namespace
 
@@ -29,7 +35,7 @@ frmBacks::frmBacks(QWidget *owner)
     setObjectName(QStringLiteral("frmBacks"));
 
     for (int i = 0; i < cards::BackCount; ++i) {
-        auto *picture = new CardPicture(i, this);
+        auto *picture = new CardPicture(i, this, PickMarkWidth);
         picture->showBack(i);
         picture->setObjectName(QStringLiteral("imgCardBack%1").arg(i));
         picture->setToolTip(cards::backName(i));
@@ -37,6 +43,7 @@ frmBacks::frmBacks(QWidget *owner)
         ui::Layout::of(this).add(picture, fromPixels(Columns[i % 5], i < 5 ? TopRow : BottomRow,
                                                       cards::CardWidth, cards::CardHeight));
         connect(picture, &CardPicture::picked, this, &frmBacks::choose);
+        picture->installEventFilter(this);
         backs_.append(picture);
     }
 
@@ -56,14 +63,16 @@ frmBacks::frmBacks(QWidget *owner)
         emit closed();
     });
     connect(cancel, &QPushButton::clicked, this, &frmBacks::goBack);
+    ui::arrowsFollowLayout(this);
 }
+
+void frmBacks::setCurrent(int index) { chosen_ = index; }
 
 void frmBacks::showWindow()
 {
-    for (CardPicture *picture : backs_)
-        picture->setOutline({});
+    markChosen();
     BorderlessWindow::showWindow();
-    ok_->setFocus();
+    backs_[chosen_]->setFocus(Qt::TabFocusReason);
 }
 
 void frmBacks::goBack()
@@ -74,9 +83,33 @@ void frmBacks::goBack()
 
 void frmBacks::choose(int index)
 {
-    // The outlines stay while the window is up, so that covering the window
-    // does not lose the player's choice from view.
-    for (CardPicture *picture : backs_)
-        picture->setOutline(picture->index() == index ? ui::Red : ui::Black);
     chosen_ = index;
+    markChosen();
+    ui::Announcer::of(this).say(cards::backName(index) + QStringLiteral(", selected"));
+}
+
+// The mark stays while the window is up, so that covering the window does
+// not lose the player's choice from view; a reader hears it with the name.
+void frmBacks::markChosen()
+{
+    for (CardPicture *picture : backs_) {
+        const bool chosen = picture->index() == chosen_;
+        picture->setOutline(chosen ? ui::Red : QColor());
+        picture->setSelected(chosen);
+        picture->setAccessibleName(cards::backName(picture->index()) +
+                                   (chosen ? QStringLiteral(", selected") : QString()));
+    }
+}
+
+bool frmBacks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            choose(static_cast<CardPicture *>(watched)->index());
+            ok_->click();
+            return true;
+        }
+    }
+    return BorderlessWindow::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
@@ -32,7 +33,8 @@ Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const
     return Answer::Ok;
 }
 
-QString QtDialogs::input(const QString &prompt, const QString &title, const QRect &keepClear)
+QString QtDialogs::input(const QString &prompt, const QString &title, const QRect &keepClear,
+                         int maxLength)
 {
     // A prompt may break its lines with a bare carriage return; the dialog's
     // label breaks lines only at line feeds.
@@ -42,6 +44,8 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QRec
     dialog.setWindowTitle(title);
     dialog.setLabelText(shown);
     dialog.setInputMode(QInputDialog::TextInput);
+    if (auto *box = dialog.findChild<QLineEdit *>())
+        box->setMaxLength(maxLength);
     if (keepClear.isValid()) {
         dialog.adjustSize();
         dialog.move(keepClear.center().x() - dialog.width() / 2, keepClear.bottom() + 12);

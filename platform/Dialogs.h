@@ -19,16 +19,18 @@ public:
                            Answer defaultAnswer = Answer::Ok) = 0;
     // A text-entry dialog: the text typed, or an empty text on Cancel. It
     // opens below `keepClear` (in screen pixels) when that is given, so what
-    // lies there stays in view.
-    virtual QString input(const QString &prompt, const QString &title,
-                          const QRect &keepClear = {}) = 0;
+    // lies there stays in view. The text box takes at most `maxLength`
+    // characters.
+    virtual QString input(const QString &prompt, const QString &title, const QRect &keepClear,
+                          int maxLength) = 0;
 };
 
 class QtDialogs final : public Dialogs {
 public:
     Answer message(const QString &text, Buttons buttons, Icon icon, const QString &title,
                    Answer defaultAnswer) override;
-    QString input(const QString &prompt, const QString &title, const QRect &keepClear) override;
+    QString input(const QString &prompt, const QString &title, const QRect &keepClear,
+                  int maxLength) override;
 };
 
 } // namespace platform

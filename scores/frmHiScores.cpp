@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Label.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
@@ -154,7 +155,8 @@ void frmHiScores::HighScores(std::int32_t score, const QRect &keepClear)
     QByteArray name;
     if (asked)
         name = scores::storedName(
-            dialogs_.input(NamePrompt, QStringLiteral("High Score!!"), keepClear));
+            dialogs_.input(NamePrompt, QStringLiteral("High Score!!"), keepClear,
+                           scores::NameLength));
     // The window then shows the table as it is kept: the new entry is in it
     // when it was saved.
     book_.enter(score, name);
@@ -184,7 +186,7 @@ void frmHiScores::cmdOkay_Click()
 
 void frmHiScores::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (ui::isKey(event, ui::KeyAction::GoBack))
         cmdOkay_->click();   // Escape acts as OK
     else
         QWidget::keyPressEvent(event);

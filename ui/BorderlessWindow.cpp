@@ -1,8 +1,10 @@
 #include "ui/BorderlessWindow.h"
 
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 #include "ui/Scale.h"
 
 #include <QCloseEvent>
@@ -28,6 +30,7 @@ BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientAr
     QPalette p = palette();
     p.setColor(QPalette::Window, Blue);
     setPalette(p);
+    readWhenActivated(this);
     // A window up while the table changes size changes with it.
     connect(&Scale::instance(), &Scale::changed, this, [this] {
         if (isVisible())
@@ -70,7 +73,7 @@ void BorderlessWindow::paintEvent(QPaintEvent *)
 
 void BorderlessWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (isKey(event, KeyAction::GoBack))
         goBack();
     else
         QWidget::keyPressEvent(event);

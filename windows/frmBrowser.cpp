@@ -2,6 +2,7 @@
 
 #include "assets/Art.h"
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Label.h"
 #include "ui/Placement.h"
 #include "ui/Scale.h"
@@ -175,8 +176,23 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
 
     // Escape closes the window as its close box does, wherever the focus is
     // in it: a shortcut, as the page keeps that key to itself.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
+    ui::addShortcut(this, ui::KeyAction::GoBack, [this] { close(); });
+    ui::addShortcut(this, ui::KeyAction::BrowserBack, [this] { toolBarButton(QStringLiteral("Back")); });
+    ui::addShortcut(this, ui::KeyAction::BrowserForward,
+                    [this] { toolBarButton(QStringLiteral("Forward")); });
+    // The toolbar's buttons take the focus too, each named for a reader, in
+    // the tab order before the address box and the page.
+    QWidget *previous = nullptr;
+    for (QAction *action : toolBar_->actions()) {
+        QWidget *button = toolBar_->widgetForAction(action);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(action->text());
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, address_);
+    setTabOrder(address_, page_);
     connect(progress_, &QTimer::timeout, this, &frmBrowser::showProgress);
     connect(address_, &QComboBox::activated, this, &frmBrowser::openTypedAddress);
     connect(address_->lineEdit(), &QLineEdit::returnPressed, this, &frmBrowser::openTypedAddress);

@@ -42,7 +42,7 @@ frmInstruct::frmInstruct(QWidget *owner)
     // lies above Label3 and lets it show through rather than paint it over.
     QLabel *keys = ui::makeLabel(
         this, "lblKeys",
-        QStringLiteral("Keys: arrows move, Space picks, N turns the deck, Esc goes back."),
+        QStringLiteral("Keys: F1 on the table lists them all; N turns, S tells the score."),
         ui::fromPixels(96, 185, 210, 22), white, Qt::AlignLeft,
         art::font(art::FontFace::SansSerif, 7, false));
     keys->setAutoFillBackground(false);

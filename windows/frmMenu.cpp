@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Button.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 #include "windows/BrowserWindow.h"
 #include "windows/OwnerDetails.h"
 #include "windows/frmAbout.h"
@@ -54,13 +55,17 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
     button("cmdAbout", QStringLiteral("About"), 3030, 240, [this] { openAbout(); });
     button("cmdWeb", QStringLiteral("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
     button("cmdBacks", QStringLiteral("Change Cardbacks"), 1575, 960, [this] {
-        if (!backs_)
+        if (!backs_) {
             connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
                     &frmMenu::backChosen);
+            connect(backs_.get(), &frmBacks::backChosen, this, &frmMenu::setCardBack);
+        }
+        backs_->setCurrent(cardBack_);
         backs_->showWindow();
         hide();
     });
     button("cmdClose", QStringLiteral("Close"), 3030, 960, [this] { goBack(); });
+    ui::arrowsFollowLayout(this);
 }
 
 frmMenu::~frmMenu()
@@ -85,6 +90,7 @@ void frmMenu::openAbout()
             about_ = nullptr;
             showWindow();
         });
+        ui::readWhenActivated(about);
         about_ = about;
     }
     ui::keepAbove(about_, owner());

@@ -26,6 +26,9 @@ public:
     frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner = nullptr);
     ~frmMenu() override;
 
+    // The card back in use: the chooser opens on it.
+    void setCardBack(int index) { cardBack_ = index; }
+
     // closed(), from the base: Close or the desktop's close request has hidden
     // the menu, and the table takes the input again.
 signals:
@@ -42,6 +45,7 @@ private:
 
     platform::Dialogs &dialogs_;
     platform::SystemInfo &systemInfo_;
+    int cardBack_ = 0;
     std::unique_ptr<frmCredits> credits_;
     std::unique_ptr<frmInstruct> instructions_;
     std::unique_ptr<frmBacks> backs_;

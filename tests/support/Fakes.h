@@ -85,7 +85,7 @@ public:
         return answers.isEmpty() ? platform::Answer::Yes : answers.takeFirst();
     }
     QRect promptClear;                 // where the last input box kept clear of
-    QString input(const QString &prompt, const QString &, const QRect &keepClear) override
+    QString input(const QString &prompt, const QString &, const QRect &keepClear, int) override
     {
         prompts.append(prompt);
         promptClear = keepClear;

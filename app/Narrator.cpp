@@ -1,0 +1,118 @@
+#include "app/Narrator.h"
+
+#include "ui/Announcer.h"
+
+using game::Phase;
+using game::PlaceState;
+
+namespace {
+
+QString count(int n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
+
+Narrator::Narrator(const game::Table &table, ui::Announcer &announcer,
+                   std::function<QString(int)> cardName, QObject *parent)
+    : QObject(parent), table_(table), announcer_(announcer), cardName_(std::move(cardName))
+{
+    using game::Table;
+    for (int p = 0; p < game::PlaceCount; ++p)
+        known_[std::size_t(p)] = table.place(p);
+    connect(&table, &Table::placeChanged, this, &Narrator::placeChanged);
+    connect(&table, &Table::bannerChanged, this, &Narrator::bannerChanged);
+    connect(&table, &Table::secondsLeftChanged, this, &Narrator::secondsLeftChanged);
+    connect(&table, &Table::cardsLeftChanged, this, &Narrator::cardsLeftChanged);
+    connect(&table, &Table::elevensChanged, this, [this](int shown) {
+        if (table_.phase() == Phase::Playing && shown > 0) {
+            elevenTold_ = false;
+            scoreBeforeEleven_ = table_.score();
+        }
+    });
+}
+
+QString Narrator::state() const
+{
+    if (table_.phase() == Phase::Idle)
+        return QStringLiteral("No game yet: Alt+D deals");
+    const QString round = table_.phase() == Phase::Over ? QStringLiteral("game over")
+                                                        : QStringLiteral("round %1").arg(table_.round());
+    return QStringLiteral("Score %1, %2 left, %3, %4 left, %5")
+        .arg(table_.score())
+        .arg(count(secondsLeft_, "second", "seconds"), count(table_.elevens(), "eleven", "elevens"),
+             count(cardsLeft_, "card", "cards"), round);
+}
+
+void Narrator::sayState() { say(state()); }
+
+QString Narrator::cardAt(int place) const
+{
+    return cardName_(table_.place(place).card.face());
+}
+
+QString Narrator::totalNow() const
+{
+    return QStringLiteral("total %1").arg(table_.runningTotal().value_or(0));
+}
+
+void Narrator::placeChanged(int place)
+{
+    const PlaceState was = known_[std::size_t(place)];
+    const PlaceState now = table_.place(place);
+    known_[std::size_t(place)] = now;
+    if (table_.phase() != Phase::Playing && table_.phase() != Phase::Counting)
+        return;
+    const bool sameCard = was.shows == PlaceState::Shows::Face && now.shows == PlaceState::Shows::Face &&
+                          was.card == now.card;
+    if (sameCard && now.selected && !was.selected) {
+        say(cardAt(place) + QStringLiteral(", selected, ") + totalNow());
+    } else if (sameCard && was.selected && !now.selected && table_.phase() == Phase::Playing) {
+        say(cardAt(place) + QStringLiteral(", unselected, ") + totalNow());
+    } else if (was.selected && !sameCard) {
+        // The selected cards have gone as an eleven: told once for them all.
+        if (!elevenTold_) {
+            elevenTold_ = true;
+            const int points = table_.score() - scoreBeforeEleven_;
+            say(QStringLiteral("Eleven, %1 points, score %2").arg(points).arg(table_.score()));
+        }
+    } else if (place < game::TablePlaces && was.shows == PlaceState::Shows::Nothing &&
+               now.shows == PlaceState::Shows::Face) {
+        say(QStringLiteral("No card turned: the drawn %1 fills the gap in the pyramid")
+                .arg(cardAt(place)));
+    }
+}
+
+void Narrator::cardsLeftChanged(int cards)
+{
+    const bool turned = table_.phase() == Phase::Playing && cards == cardsLeft_ - 1;
+    cardsLeft_ = cards;
+    if (turned)
+        say(QStringLiteral("Turned %1, %2 left").arg(cardAt(game::DrawnPlace), count(cards, "card", "cards")));
+}
+
+void Narrator::secondsLeftChanged(int seconds)
+{
+    secondsLeft_ = seconds;
+    if (table_.phase() != Phase::Playing || seconds <= 0)
+        return;
+    if (seconds <= 10 || (seconds % 30 == 0 && seconds < game::SecondsPerRound))
+        say(count(seconds, "second", "seconds") + QStringLiteral(" left"));
+}
+
+void Narrator::bannerChanged(const game::Banner &banner)
+{
+    // A count is told once, when it has finished: when its banner gives way.
+    if (banner_.amountShown && banner.title != banner_.title)
+        say(QStringLiteral("%1 %2").arg(banner_.title).arg(banner_.amount.value_or(0)));
+    if (!banner.amountShown && !banner.title.isEmpty() && banner.title != banner_.title) {
+        if (banner.title == QLatin1String("GAME OVER"))
+            say(QStringLiteral("%1, final score %2").arg(banner.title).arg(table_.score()));
+        else   // a new round's banner comes with a whole new table
+            announcer_.say(banner.title, ui::Announcer::LongSettleMs);
+    }
+    banner_ = banner;
+}
+
+void Narrator::say(const QString &message) { announcer_.say(message); }

@@ -1,0 +1,45 @@
+#pragma once
+// The table told in words, for a player who listens: the banners as they
+// come, each bonus once with its final amount, a selection with its running
+// total, a Turn, an eleven with its points, and the time at the moments that
+// matter. It listens to the table's signals and speaks through an announcer.
+
+#include "game/Table.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+namespace ui { class Announcer; }
+
+class Narrator : public QObject {
+    Q_OBJECT
+public:
+    // `cardName` names a face, as the cards are named everywhere else.
+    Narrator(const game::Table &table, ui::Announcer &announcer,
+             std::function<QString(int face)> cardName, QObject *parent = nullptr);
+
+    // Score, time left, elevens, cards left and round, in one sentence.
+    QString state() const;
+    void sayState();
+
+private:
+    void placeChanged(int place);
+    void bannerChanged(const game::Banner &banner);
+    void secondsLeftChanged(int seconds);
+    void cardsLeftChanged(int cards);
+    QString cardAt(int place) const;
+    QString totalNow() const;
+    void say(const QString &message);
+
+    const game::Table &table_;
+    ui::Announcer &announcer_;
+    std::function<QString(int)> cardName_;
+    std::array<game::PlaceState, game::PlaceCount> known_{};
+    game::Banner banner_;
+    int secondsLeft_ = game::SecondsPerRound;
+    int cardsLeft_ = 30;
+    int scoreBeforeEleven_ = 0;
+    bool elevenTold_ = true;
+};

@@ -1,0 +1,259 @@
+# A short game played by keys with Orca listening; run through orca.sh. What
+# Orca says is read from its debug log as it goes, and each step waits (with a
+# time limit) for what a blind player must hear after it.
+import itertools, os, re, subprocess, sys, tempfile, time
+from gi.repository import Gio, GLib
+
+game_path, speech_path = sys.argv[1], sys.argv[2]
+work = tempfile.TemporaryDirectory()
+launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+def pump(seconds, until=lambda: False):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if until():
+            return True
+        GLib.MainContext.default().iteration(False) or time.sleep(0.05)
+    return until()
+pump(10, lambda: bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                               "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None, 0, 5000, None)[0])
+import pyatspi
+
+debug_log = os.environ.get("ORCA_DEBUG_LOG") or os.path.join(work.name, "orca-debug.out")
+speech_log = open(speech_path, "w", buffering=1)
+# Orca talks to a speech server that, with no sound card, can stall it and
+# with it every key the game waits on it for. A speechd module that cannot be
+# imported leaves Orca without a server: it then only logs what it would say.
+# Orca's debug log is written through a buffer, so what it says could reach
+# the file long after: Orca's own Python opens that file line by line.
+os.makedirs(os.path.join(work.name, "nospeech", "speechd"))
+with open(os.path.join(work.name, "nospeech", "speechd", "__init__.py"), "w") as stub:
+    stub.write("raise ImportError('no speech server in this test')\n")
+with open(os.path.join(work.name, "nospeech", "sitecustomize.py"), "w") as lines:
+    lines.write(f"""import builtins
+_open = builtins.open
+def _by_line(file, mode="r", *args, **kwargs):
+    if file == {debug_log!r} and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return _open(file, mode, *args, **kwargs)
+builtins.open = _by_line
+""")
+# Not --replace: that kills every other Orca of the user, a player's own too.
+orca = subprocess.Popen(["orca", "--debug-file=" + debug_log],
+                        env=dict(os.environ, PYTHONPATH=os.path.join(work.name, "nospeech")),
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+spoken, failures = [], []
+_offset, _pending = 0, ""
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\{", re.S)
+def listen():
+    """Takes in what Orca has said since the last call."""
+    global _offset, _pending
+    try:
+        with open(debug_log, encoding="utf-8", errors="replace") as f:
+            f.seek(_offset)
+            _pending += f.read()
+            _offset = f.tell()
+    except FileNotFoundError:
+        return
+    end = 0
+    for m in SPEECH.finditer(_pending):
+        spoken.append(" ".join(m.group(1).split()))
+        speech_log.write(spoken[-1] + "\n")
+        end = m.end()
+    _pending = _pending[end:]
+def hear(pattern, what, seconds=20, since=None):
+    """Waits for Orca to say something matching `pattern`, after `since`."""
+    start = len(spoken) if since is None else since
+    rx = re.compile(pattern)
+    found = []
+    def said():
+        listen()
+        found[:] = [s for s in spoken[start:] if rx.search(s)]
+        return bool(found)
+    if pump(seconds, said):
+        print(f"{time.strftime('%T')} heard {what}: {found[0]!r}")
+        return rx.search(found[0])
+    failures.append(f"never heard {what} (/{pattern}/)")
+    print("FAIL:", failures[-1])
+    return None
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=False)
+def press(*keys):
+    """Presses keys and returns the point in the speech they start from."""
+    listen()
+    mark = len(spoken)
+    key(*keys)
+    return mark
+
+def windows():
+    # The game's alone: a call into Orca's own tree can wait for as long as
+    # Orca is busy.
+    return [w for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "quintrel" for w in a]
+def table():
+    return next((w for w in windows() if w.name == "Quintrel"), None)
+def focused(root):
+    if root.getState().contains(pyatspi.STATE_FOCUSED):
+        return root
+    return next((f for c in root for f in [focused(c)] if f is not None), None)
+VALUES = {"Ace": 1, "Two": 2, "Three": 3, "Four": 4, "Five": 5, "Six": 6, "Seven": 7, "Eight": 8,
+          "Nine": 9, "Ten": 10}
+def open_cards(win):
+    places = [win[i] for i in range(23)]
+    return {i: p for i, p in enumerate(places)
+            if p.getState().contains(pyatspi.STATE_SENSITIVE) and p.name.split(",")[0].split()[0] in VALUES}
+def value(place):
+    return VALUES[place.name.split()[0]]
+def tab_to(win, place):
+    for _ in range(40):
+        f = focused(win)
+        if f is not None and f == place:
+            return True
+        key("Tab")
+        pump(0.15)
+    return False
+
+game = None
+try:
+    check(hear(r"Screen reader on", "Orca starting", 60), "Orca did not start")
+    game = subprocess.Popen([game_path], cwd=work.name)
+    pump(30, table)
+    win = table()
+    assert win, "the game's window never showed on the accessibility bus"
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^Quintrel$", "windowfocus"], check=False)
+    pump(30, lambda: listen() or any(s.startswith("Deal push button") for s in spoken))
+    nameless = [i for i in range(24) if not win[i].name]
+    check(not nameless, f"places without a name before the first deal: {nameless}")
+
+    # Round 1: the banner, the focus on the deck, never on a hidden button.
+    mark = press("space")
+    hear(r"^notification ROUND 1\b", "ROUND 1", since=mark)
+    hear(r"^Deck, 30 cards push button", "the focus on the deck after Deal", since=mark)
+    check(not any(s.startswith(("Exit push", "Menu push", "High Scores push")) for s in spoken[mark:]),
+          f"the focus went to a hidden button after Deal: {spoken[mark:]}")
+
+    # A selection and an unselection, heard with the running total.
+    one = next(iter(open_cards(win).values()))
+    tab_to(win, one)
+    mark = press("space")
+    hear(rf"^notification {re.escape(one.name.split(',')[0])}, selected, total {value(one)}",
+         "a selection with its total", since=mark)
+    mark = press("space")
+    hear(rf"^notification {re.escape(one.name.split(',')[0])}, unselected, total 0", "an unselection",
+         since=mark)
+
+    # An eleven, turning cards until the table holds one.
+    pick = None
+    for _ in range(25):
+        cards = open_cards(win)
+        pick = next((c for n in (2, 3) for c in itertools.combinations(cards, n)
+                     if sum(value(cards[i]) for i in c) == 11), None)
+        if pick:
+            break
+        mark = press("n")
+        hear(r"^notification Turned .+, \d+ cards left", "a Turn with the drawn card", since=mark)
+    if pick:
+        cards = open_cards(win)
+        names = [cards[i].name for i in pick]
+        for i in pick[:-1]:
+            tab_to(win, cards[i])
+            key("space")
+        tab_to(win, cards[pick[-1]])
+        mark = press("space")
+        m = hear(r"^notification Eleven, (\d+) points, score (\d+)", f"the eleven of {names}", since=mark)
+        check(m and m.group(1) == m.group(2), "the first eleven's points are not the score")
+    else:
+        failures.append("no eleven came up in 25 turns")
+    mark = press("n")
+    hear(r"^notification (Turned .+, \d+ cards left|No card turned: the drawn .+ fills the gap)",
+         "a Turn, or why there was none", since=mark)
+    mark = press("s")
+    hear(r"^notification Score \d+, \d+ seconds left, 1 eleven, \d+ cards left, round 1",
+         "the state key", since=mark)
+    hear(r"^notification 60 seconds left", "the time at 60 seconds", 45, since=0)
+    check(not any("percent" in s for s in spoken), "the time was told as a percentage")
+
+    mark = press("alt+t")
+    hear(r"^notification ELEVENS BONUS 1000\b", "the elevens bonus, once, with its amount", since=mark)
+    hear(r"TIME LEFT BONUS \d+", "the time bonus with its amount", 30, since=mark)
+    hear(r"ROUND 2\b", "ROUND 2", 30, since=mark)
+    check(pump(10, lambda: win[23].getState().contains(pyatspi.STATE_SENSITIVE)), "round 2 never began")
+    bonus_said = [s for s in spoken[mark:] if "BONUS" in s]
+    check(len(bonus_said) == 2, f"each bonus once, not each step: {bonus_said}")
+
+    # Round 2: the deck down to its last card, then the clock runs out.
+    mark = press(*["n"] * 29)
+    hear(r"^notification (.+\. )?Turned [^,]+, 1 card left\.?$", "the last card of the deck, in the singular",
+         since=mark)
+    check(win[23].name == "Deck, 1 card", f"the deck with one card is named {win[23].name!r}")
+    hear(r"^notification 10 seconds left", "the last ten seconds", 100, since=mark)
+    hear(r"^notification 1 second left", "the last second", 15, since=mark)
+    mark = len(spoken)
+    hear(r"time is up", "time is up", 10, since=mark)
+    mark = press("Return")
+    over = hear(r"GAME OVER, final score (\d+)", "GAME OVER with the final score", 40, since=mark)
+    hear(r"High Score", "the name prompt", 20, since=mark)
+    pump(1)
+    subprocess.run(["xdotool", "type", "--delay", "60", "ABCDEFGHIJKL"], check=False)
+    mark = press("Return")
+    score = over.group(1) if over else r"\d+"
+    hear(rf"^notification High Scores\. #1, ABCDEFGHIJ, {score}\. #2", "the high score table as rows",
+         since=mark)
+    mark = press("Escape")
+    hear(r"^Deal push button", "Deal after the high scores", since=mark)
+
+    # The menu by arrows, and each window's text.
+    mark = press("alt+m")
+    hear(r"^Credits push button", "the menu", since=mark)
+    mark = press("Right", "Right")
+    hear(r"^About push button", "Right, Right to About", since=mark)
+    mark = press("Left", "Down")
+    hear(r"^Change Cardbacks push button", "Left, Down to Change Cardbacks", since=mark)
+    mark = press("space")
+    current = hear(r"^(.+), selected push button", "the chooser on the back in use", since=mark)
+    mark = press("Right")
+    other = hear(r"^([^,]+) push button", "the next back by name", since=mark)
+    mark = press("Return")
+    hear(r"^Change Cardbacks push button", "the menu again after Enter on a back", since=mark)
+    mark = press("space")
+    if other:
+        hear(rf"^{re.escape(other.group(1))}, selected push button", "the back chosen by Enter, selected",
+             since=mark)
+    mark = press("Escape")
+    mark = press("Up")
+    hear(r"^Instructions push button", "Up to Instructions", since=mark)
+    mark = press("Return")
+    hear(r"^notification Instructions\. INSTRUCTIONS\. .*Pretty simple", "the instructions' text",
+         since=mark)
+    mark = press("Escape")
+    mark = press("Right", "Return")
+    hear(r"^notification About.*Version \d+\.\d+\.\d+", "About with its version", since=mark)
+    mark = press("Escape")
+    mark = press("Left", "Left", "Return")
+    hear(r"^notification Credits\. .*Written By", "the credits' text", since=mark)
+    press("Escape")
+    mark = press("Escape")
+    hear(r"^Deal push button", "the table after the menu", since=mark)
+    mark = press("F1")
+    hear(r"Ctrl\+Plus.*Alt\+Left", "the key help with every key", since=mark)
+    press("Return")
+    hear(r"^Deal push button", "the focus on Deal at the start", 1, since=0)
+finally:
+    pump(1)
+    listen()
+    speech_log.close()
+    for p in (game, orca, launcher):
+        if p is not None:
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+for f in failures:
+    print("FAIL:", f)
+print(f"speech log: {speech_path}")
+print(f"{len(failures)} screen reader checks failed" if failures else "Orca heard the whole game")
+sys.exit(1 if failures else 0)

@@ -1,0 +1,65 @@
+#include "ui/Announcer.h"
+
+#include <QAccessibleWidget>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+QAccessibleInterface *notification(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ui::Announcer") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget *window) : QWidget(window)
+{
+    static const bool accessible = (QAccessible::installFactory(notification), true);
+    Q_UNUSED(accessible);
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A point in the corner: it paints nothing, but it must be showing for a
+    // screen reader to take it as shown.
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+Announcer &Announcer::of(QWidget *window)
+{
+    if (auto *own = window->findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly))
+        return *own;
+    return *new Announcer(window);
+}
+
+// Orca drops what appears while an application floods it with changes (more
+// than 50 waiting), as a deal does with its 24 places: a message waits for
+// that to pass. Orca takes a few milliseconds for each change.
+void Announcer::say(const QString &message, int settleMs)
+{
+    if (message.isEmpty())
+        return;
+    if (waiting_.isEmpty())
+        QTimer::singleShot(settleMs, this, &Announcer::speak);
+    waiting_.append(message);
+}
+
+void Announcer::speak()
+{
+    const QString message = waiting_.join(QStringLiteral(". "));
+    waiting_.clear();
+    hide();
+    // A window that has gone meanwhile would say it when it next shows.
+    if (!parentWidget()->isVisible())
+        return;
+    setAccessibleName(message);
+    show();
+    raise();
+    emit said(message);
+}
+
+} // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+// A window as a player who cannot see it meets it: its text read out when it
+// comes up, and arrow keys that go where the eye would, to the nearest
+// control in that direction, not along the tab chain.
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// The window's labels as a reader takes them in: row by row from the top,
+// each row from the left, a row's labels joined by commas.
+QString windowText(const QWidget *window);
+
+// Says the window's title and text each time it becomes the active window;
+// a window of buttons alone is left to the screen reader's own reading.
+void readWhenActivated(QWidget *window);
+
+// The arrow keys move the focus among the window's controls by their places
+// on screen.
+void arrowsFollowLayout(QWidget *window);
+
+// The control of `window` nearest to `from` in the direction of an arrow key
+// that can take the focus; null when there is none.
+QWidget *nearestControl(const QWidget *window, const QWidget *from, int arrowKey);
+
+} // namespace ui
