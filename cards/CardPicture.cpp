@@ -1,5 +1,6 @@
 #include "cards/CardPicture.h"
 
+#include "cards/Arrows.h"
 #include "cards/CardArt.h"
 #include "cards/CardSize.h"
 
@@ -161,22 +162,9 @@ CardPicture *CardPicture::neighbour(Qt::Key arrow) const
     for (CardPicture *other : parentWidget()->findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
         if (other == this || !other->isVisible() || !other->isEnabled())
             continue;
-        const QPoint d = other->geometry().center() - from;
-        // How far along the arrow, and how far off it.
-        int along = 0, off = 0;
-        switch (arrow) {
-        case Qt::Key_unknown: along = std::abs(d.x()) + std::abs(d.y()); break;
-        case Qt::Key_Left: along = -d.x(); off = d.y(); break;
-        case Qt::Key_Right: along = d.x(); off = d.y(); break;
-        case Qt::Key_Up: along = -d.y(); off = d.x(); break;
-        case Qt::Key_Down: along = d.y(); off = d.x(); break;
-        default: return nullptr;
-        }
-        if (along <= 0)
-            continue;
-        const int score = along + 5 * std::abs(off);   // a row before a diagonal
-        if (score < bestScore) {
-            bestScore = score;
+        const auto score = cards::arrowDistance(other->geometry().center() - from, arrow);
+        if (score && *score < bestScore) {
+            bestScore = *score;
             best = other;
         }
     }

@@ -1,6 +1,7 @@
 #include "ui/Reading.h"
 
 #include "ui/Announcer.h"
+#include "cards/Arrows.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -117,20 +118,9 @@ QWidget *nearestControl(const QWidget *window, const QWidget *from, int arrowKey
         if (other == from || !(other->focusPolicy() & Qt::TabFocus) || !other->isVisibleTo(window) ||
             !other->isEnabled())
             continue;
-        const QPoint d = placeIn(window, other).center() - start;
-        int along = 0, off = 0;
-        switch (arrowKey) {
-        case Qt::Key_Left: along = -d.x(); off = d.y(); break;
-        case Qt::Key_Right: along = d.x(); off = d.y(); break;
-        case Qt::Key_Up: along = -d.y(); off = d.x(); break;
-        case Qt::Key_Down: along = d.y(); off = d.x(); break;
-        default: return nullptr;
-        }
-        if (along <= 0)
-            continue;
-        const int score = along + 5 * std::abs(off);   // a row before a diagonal
-        if (score < bestScore) {
-            bestScore = score;
+        const auto score = cards::arrowDistance(placeIn(window, other).center() - start, arrowKey);
+        if (score && *score < bestScore) {
+            bestScore = *score;
             best = other;
         }
     }
