@@ -270,6 +270,10 @@ double frmQuintrel::tableScale() const
 
 void frmQuintrel::useScale(double wanted)
 {
+    // The saved size comes from a file like any other: what is not a size
+    // means the designed one.
+    if (!std::isfinite(wanted))
+        wanted = 1.0;
     // Never beyond what the screen holds with the window's frame, nor below
     // what keeps the captions readable.
     const QRect available = screen()->availableGeometry();

@@ -152,6 +152,8 @@ private slots:
             QVERIFY2(std::abs(t.w.tableScale() - expected) < 0.003, action);
         }
         QCOMPARE(t.w.size(), QSize(444, 340));
+        t.w.useScale(std::nan(""));   // a saved size that is no number
+        QCOMPARE(t.w.size(), QSize(592, 453));
     }
 
     void everyWindowFitsTheScreen()
