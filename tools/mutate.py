@@ -359,7 +359,7 @@ def run(cmd: list[str], cwd: Path, env: dict, limits: dict[str, float] | None = 
                 m = re.match(r"\s*\d+/\d+\s+Test\s+#\d+:\s+(\S+)", line)
                 if m:
                     started[m.group(1)] = float("inf")
-            hung = [t for t, at in started.items() if now - at > limits.get(t, 120)]
+            hung = [t for t, at in started.items() if now - at > limits.get(t, 600)]
             if hung:
                 kill_group(proc)
                 break

@@ -1,6 +1,7 @@
 #include "windows/frmBrowser.h"
 
 #include "assets/Art.h"
+#include "ui/Announcer.h"
 #include "ui/Colours.h"
 #include "ui/Keys.h"
 #include "ui/Label.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -146,6 +148,10 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
     address_->setFont(dialog);
     address_->setEditText(owner::MakerAddress);
     label->setBuddy(address_);
+    // Alt+A takes the whole address, ready to be typed over, as in any
+    // browser; also when the focus is in the box already.
+    label->installEventFilter(this);
+    addressLabel_ = label;
 
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("tbToolBar"));
@@ -210,6 +216,36 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
         loading_ = false;
         expecting_ = false;
         setWindowTitle(locationName());
+        // The page's own widget, made by the engine, is the Tab key's first
+        // stop in the page: named, a screen reader says which page it is.
+        if (QWidget *inner = page_->focusProxy())
+            inner->setAccessibleName(locationName());
+        readPageAloud();
+    });
+}
+
+bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == addressLabel_ && event->type() == QEvent::Shortcut) {
+        address_->setFocus(Qt::ShortcutFocusReason);
+        address_->lineEdit()->selectAll();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmBrowser::readPageAloud()
+{
+    // A screen reader finds the page's links by Tab, but cannot read its
+    // text line by line inside this window: the page is told as it comes.
+    QPointer<frmBrowser> self(this);
+    page_->page()->toPlainText([self](const QString &text) {
+        if (!self || self->closed_)
+            return;
+        QString said = text.simplified();
+        if (said.size() > PageReadChars)
+            said = said.left(PageReadChars) + QStringLiteral(" ...");
+        ui::Announcer::of(self).say(self->locationName() + QStringLiteral(". ") + said);
     });
 }
 

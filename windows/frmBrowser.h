@@ -29,6 +29,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class BrowserPage;
@@ -47,6 +48,9 @@ private:
     // Notes that a call on the page is about to start a load, so that busy()
     // is true from the call on, before the engine reports the load.
     void expectLoad();
+    // Gives a screen reader the page's name and text once it has loaded.
+    void readPageAloud();
+    static constexpr int PageReadChars = 3000;
 
     // The table's scale when the window opened, which its layout keeps.
     const double scale_;
@@ -55,6 +59,7 @@ private:
     QToolBar *toolBar_ = nullptr;
     QWidget *addressStrip_ = nullptr;
     QComboBox *address_ = nullptr;
+    QWidget *addressLabel_ = nullptr;
     QTimer *progress_ = nullptr;
     bool loaded_ = false;
     bool loading_ = false;   // between the engine's load start and load end
