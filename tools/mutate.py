@@ -257,14 +257,13 @@ def candidates(root: Path) -> dict[tuple[str, int], list[Mutant]]:
     return out
 
 
-def draw(root: Path, seed: int):
+def draw(root: Path, seed: int) -> list[Mutant]:
     """The candidate lines in the seed's order, each with one drawn fault."""
     by_line = candidates(root)
     rng = random.Random(seed)
     keys = sorted(by_line)
     rng.shuffle(keys)
-    for key in keys:
-        yield rng.choice(by_line[key])
+    return [rng.choice(by_line[key]) for key in keys]
 
 
 def apply(tree: Path, m: Mutant) -> bytes:
