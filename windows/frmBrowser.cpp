@@ -216,10 +216,6 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
         loading_ = false;
         expecting_ = false;
         setWindowTitle(locationName());
-        // The page's own widget, made by the engine, is the Tab key's first
-        // stop in the page: named, a screen reader says which page it is.
-        if (QWidget *inner = page_->focusProxy())
-            inner->setAccessibleName(locationName());
         readPageAloud();
     });
 }

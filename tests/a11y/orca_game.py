@@ -235,6 +235,32 @@ try:
     mark = press("Left", "Left", "Return")
     hear(r"^notification Credits\. .*Written By", "the credits' text", since=mark)
     press("Escape")
+    # The browser: a page's text is read when it has loaded; the toolbar is
+    # in the tab order; Alt+A takes the whole address; Alt+Left and
+    # Alt+Right go back and forward.
+    for name, title, text in (("one", "First Page", "Quintrel reads this page aloud"),
+                              ("two", "Second Page", "And this one after it")):
+        with open(os.path.join(work.name, name + ".html"), "w") as page:
+            page.write(f"<title>{title}</title><h1>{title}</h1><p>{text}.</p><a href=x>A link</a>")
+    mark = press("Down", "Return")
+    hear(r"^Address: editable combo box", "the browser's address box", 120, since=mark)
+    def visit(name):
+        mark = press("alt+a")
+        hear(r"selected", "the whole address taken by Alt+A", since=mark)
+        subprocess.run(["xdotool", "type", "--delay", "30", f"file://{work.name}/{name}.html"], check=False)
+        return press("Return")
+    hear(r"^notification First Page\. First Page Quintrel reads this page aloud\. A link", "a page's text",
+         30, since=visit("one"))
+    hear(r"^notification Second Page\. Second Page And this one", "the next page's text", 30,
+         since=visit("two"))
+    mark = press("Tab")
+    hear(r"^Back push button", "Tab from the address box to the toolbar", since=mark)
+    mark = press("alt+Left")
+    hear(r"^notification First Page\.", "Alt+Left back to the page before", 30, since=mark)
+    mark = press("alt+Right")
+    hear(r"^notification Second Page\.", "Alt+Right forward again", 30, since=mark)
+    mark = press("Escape")
+    hear(r"^Visit Me On The Web push button", "the menu again after the browser", since=mark)
     mark = press("Escape")
     hear(r"^Deal push button", "the table after the menu", since=mark)
     mark = press("F1")

@@ -18,5 +18,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config
 export XDG_RUNTIME_DIR XDG_CONFIG_HOME
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# A display of its own, searched from a random number: another run of the
+# tests may be starting one at the same moment.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" \
   dbus-run-session -- /usr/bin/python3 "$here/tst_accessibility.py" "$game"

@@ -14,7 +14,9 @@ mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 failed=0
 for screen in "${screens[@]}"; do
   read -r size factor <<<"$screen"
-  xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
+  # A display of its own, searched from a random number: another run of the
+  # tests may be starting one at the same moment.
+  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${size}x24" bash -c '
     openbox --sm-disable > /dev/null 2>&1 & wm=$!
     # The window manager frames what is mapped only once it has started
     # fully, and never frames a window mapped before: a probe window is
