@@ -44,7 +44,7 @@ orca = subprocess.Popen(["orca", "--debug-file=" + debug_log],
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 spoken, failures = [], []
 _offset, _pending = 0, ""
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\{", re.S)
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\[?\{", re.S)
 def listen():
     """Takes in what Orca has said since the last call."""
     global _offset, _pending

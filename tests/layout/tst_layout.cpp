@@ -177,10 +177,14 @@ private slots:
         // Every window in its frame, once the window manager has settled it,
         // on the screen; the small ones at the table's scale.
         auto onScreen = [&](QWidget *window, const char *name, QSize designed) {
+            // Settled, and then a loaded machine may take seconds more to
+            // place a heavy window.
             QTest::qWait(150);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                window->screen()->availableGeometry().contains(window->windowHandle()->frameGeometry()),
+                name, 5000);
             const QRect f = window->windowHandle()->frameGeometry();
             qInfo("| %s | %s | %d,%d %dx%d |", qPrintable(screen), name, f.x(), f.y(), f.width(), f.height());
-            QVERIFY2(window->screen()->availableGeometry().contains(f), name);
             // Within a pixel and a half: the table itself may fall short of
             // its scale by up to a pixel of its width.
             QVERIFY2(!designed.isValid() || (std::abs(window->width() - designed.width() * s) <= 1.5 &&
