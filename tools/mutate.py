@@ -26,7 +26,10 @@ never in the working tree: the worktree is the current HEAD plus the working
 tree's uncommitted changes. It is built (Release, no debug information, so
 that a mutant that leaves every object file byte for byte the same is known to
 be equivalent without running anything), then the whole suite runs with
-ctest, fastest tests first, stopping at the first failure:
+ctest, fastest tests first, stopping at the first failure. The screen reader
+test, which plays a real game against the real clock and mostly waits, goes
+last: on a copy of the mutant's game, in the background, while the next
+mutants build (--readers at once):
 
   killed       a test failed, crashed or hung (the tests are named);
   survived     every test passed;
@@ -76,7 +79,13 @@ from pathlib import Path
 SOURCE_SUFFIXES = (".cpp", ".h")
 NOT_PRODUCTION = ("tests/", "bench/", "tools/")
 # Run first, all at once; then these, one group after another.
-SLOW_TESTS = [["tst_scorefiles_disk", "tst_layout_screens"], ["tst_screen_reader"]]
+SLOW_TESTS = [["tst_scorefiles_disk", "tst_layout_screens"]]
+# The screen reader test plays a real game against the real clock: it mostly
+# waits. It runs last, in the background, on a copy of the mutant's game,
+# while the next mutant builds; a few of them at once.
+SCREEN_READER = "tst_screen_reader"
+SCREEN_READER_SCRIPT = "tests/a11y/orca.sh"
+GAME_FILES = ("quintrel", "quintrel_browser.so")
 
 
 def log(message: str = "") -> None:
@@ -425,7 +434,7 @@ class Tree:
 
     def suite(self) -> tuple[list[str], str]:
         """The whole suite, fastest first: (failed tests, output)."""
-        slow = [t for group in SLOW_TESTS for t in group]
+        slow = [t for group in SLOW_TESTS for t in group] + [SCREEN_READER]
         stages = [["-E", "^(" + "|".join(slow) + ")$"]] + [["-R", "^(" + "|".join(g) + ")$"] for g in SLOW_TESTS]
         output = []
         for stage in stages:
@@ -454,6 +463,53 @@ class Tree:
             raise SystemExit(f"The suite fails without a fault: {', '.join(failed)}\n{output[-3000:]}")
         for m in re.finditer(r"^\s*\d+/\d+\s+Test\s+#\d+:\s+(\S+)\s+\.*\s*Passed\s+([\d.]+)\s+sec", output, re.M):
             self.limits[m.group(1)] = 3 * float(m.group(2)) + 30
+        started = time.monotonic()
+        reader = self.screen_reader(self.copy_game("baseline"), self.work / "logs" / "baseline-screen-reader.txt")
+        reader.join()
+        if reader.failed:
+            raise SystemExit(f"The screen reader test fails without a fault: see {reader.log}")
+        self.limits[SCREEN_READER] = 2 * (time.monotonic() - started) + 60
+
+    def copy_game(self, name: str) -> Path:
+        """The game as built now, copied where the next build cannot touch it."""
+        folder = self.work / "games" / name
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
+        for f in GAME_FILES:
+            if (self.build / f).exists():
+                shutil.copy2(self.build / f, folder / f)
+        return folder / GAME_FILES[0]
+
+    def screen_reader(self, game: Path, log: Path) -> "Reader":
+        reader = Reader(["bash", str(self.tree / SCREEN_READER_SCRIPT), str(game), str(log.with_suffix(".speech"))],
+                        self.tree, self.env, self.limits.get(SCREEN_READER, 900), log)
+        reader.start()
+        return reader
+
+
+class Reader(threading.Thread):
+    """One run of the screen reader test, in the background."""
+
+    def __init__(self, cmd: list[str], cwd: Path, env: dict, limit: float, log: Path):
+        super().__init__(daemon=True)
+        self.cmd, self.cwd, self.env, self.limit, self.log = cmd, cwd, env, limit, log
+        self.failed: list[str] = []
+
+    def run(self) -> None:
+        proc = subprocess.Popen(self.cmd, cwd=self.cwd, env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, start_new_session=True, text=True, errors="replace")
+        try:
+            output, _ = proc.communicate(timeout=self.limit)
+            if proc.returncode == 77:
+                output += "\n(skipped: no screen reader here)"
+            elif proc.returncode:
+                self.failed = [f"{SCREEN_READER} (Failed)"]
+        except subprocess.TimeoutExpired:
+            kill_group(proc)
+            output, _ = proc.communicate()
+            self.failed = [f"{SCREEN_READER} (hung)"]
+        self.log.parent.mkdir(parents=True, exist_ok=True)
+        self.log.write_text(output or "")
 
 
 # ---------------------------------------------------------------- one mutant
@@ -465,6 +521,7 @@ class Result:
     tests: list[str] = field(default_factory=list)
     why: str = ""
     seconds: float = 0.0
+    reader: "Reader | None" = None
 
 
 def try_one(tree: Tree, m: Mutant, judged: dict, logs: Path) -> Result:
@@ -486,10 +543,22 @@ def try_one(tree: Tree, m: Mutant, judged: dict, logs: Path) -> Result:
         (tree.tree / m.file).write_bytes(original)
     if failed:
         return Result(m, "killed", failed, seconds=time.monotonic() - started)
-    verdict, why = judged.get(m.key, ("gap", ""))
-    if verdict == "equivalent":
-        return Result(m, "equivalent", why=why, seconds=time.monotonic() - started)
-    return Result(m, "survived", why=why, seconds=time.monotonic() - started)
+    # Every other test passed: the screen reader has the last word, later.
+    game = tree.copy_game(f"{m.number:03d}")
+    result = Result(m, "pending", seconds=time.monotonic() - started)
+    result.reader = tree.screen_reader(game, logs / f"{m.number:03d}-screen-reader.txt")
+    return result
+
+
+def settle(r: Result, judged: dict) -> None:
+    """A mutant that passed the other tests, once its screen reader run is over."""
+    r.reader.join()
+    shutil.rmtree(Path(r.reader.cmd[2]).parent, ignore_errors=True)
+    if r.reader.failed:
+        r.result, r.tests = "killed", r.reader.failed
+        return
+    verdict, why = judged.get(r.mutant.key, ("gap", ""))
+    r.result, r.why = ("equivalent" if verdict == "equivalent" else "survived"), why
 
 
 # ---------------------------------------------------------------- report
@@ -525,6 +594,11 @@ def save(work: Path, seed: int, results: list[Result]) -> None:
 
 # ---------------------------------------------------------------- main
 
+def report_one(r: Result) -> None:
+    log(f"{r.mutant.number:3d} {r.result:10s} {r.seconds:6.0f}s  {r.mutant.describe()}"
+        + (f"\n      by {', '.join(r.tests)}" if r.tests else "") + (f"\n      {r.why}" if r.why else ""))
+
+
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--seed", type=int, required=True)
@@ -532,6 +606,7 @@ def main() -> int:
     parser.add_argument("--work", default="build-mutate")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--target", type=float, default=85.0)
+    parser.add_argument("--readers", type=int, default=3, help="screen reader runs at once in the background")
     parser.add_argument("--list", action="store_true", help="show the draw and stop")
     parser.add_argument("--candidates", action="store_true", help="count the candidates of each kind and stop")
     parser.add_argument("--only", help="numbers in the draw, comma-separated")
@@ -598,14 +673,25 @@ def main() -> int:
                 if o["result"] != "stillborn":
                     built += 1
             continue
+        # No more than a few games at once in the background.
+        while sum(1 for r in results if r.result == "pending" and r.reader.is_alive()) >= args.readers:
+            time.sleep(1)
+        for r in results:
+            if r.result == "pending" and not r.reader.is_alive():
+                settle(r, judged)
+                report_one(r)
         r = try_one(tree, m, judged, logs)
         results.append(r)
         if r.result != "stillborn":
             built += 1
-        log(f"{number:3d} {r.result:10s} {r.seconds:6.0f}s  {m.describe()}"
-            + (f"\n      by {', '.join(r.tests)}" if r.tests else "") + (f"\n      {r.why}" if r.why else ""))
+        if r.result != "pending":
+            report_one(r)
         save(work, args.seed, results)
 
+    for r in results:
+        if r.result == "pending":
+            settle(r, judged)
+            report_one(r)
     save(work, args.seed, results)
     text, rate = report(args.seed, results, args.target)
     (work / f"report-seed{args.seed}.md").write_text(text)
