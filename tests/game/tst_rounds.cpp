@@ -3,6 +3,8 @@
 
 #include "Game.h"
 
+#include <QElapsedTimer>
+
 using game::Phase;
 
 namespace {
@@ -159,16 +161,44 @@ private slots:
         }
     }
 
-    // The real pacer drops a step whose table is gone (a sanitizer build
-    // sees the step touch freed memory otherwise).
-    void aPendingStepDiesWithItsTable()
+    // The real pacer on the event loop's clock: a count runs out with each
+    // step 0.15 s after the one before, the next round's banner stays 1.5 s,
+    // and a step still pending when its table goes is dropped (a sanitizer
+    // build sees the step touch freed memory otherwise).
+    void realPacerKeepsTheTime()
     {
         platform::TimerPacer pacer;
         FakeRandom random;
         auto table = std::make_unique<game::Table>(random, pacer);
-        table->deal();   // the round banner's pause is pending
+        QElapsedTimer clock;
+        QList<qint64> steps;   // ms from each step of the score to the next, then to the next round's play
+        connect(table.get(), &game::Table::scoreChanged, [&] { steps << clock.restart(); });
+        connect(table.get(), &game::Table::phaseChanged, [&](Phase p) {
+            if (p == Phase::Playing)
+                steps << clock.restart();
+        });
+        clock.start();
+        random.stackDeck(deck::clearable());
+        table->deal();
+        QTRY_COMPARE(table->phase(), Phase::Playing);
+        table->clickPlace(7);
+        table->clickPlace(20);   // a 10 and an Ace: 500 + 200
+        for (int t = 0; t < 86; ++t)
+            table->tick();
+        steps.clear();
+        clock.restart();
+        table->takeScore();
+        QTRY_VERIFY(table->round() == 2 && table->phase() == Phase::Playing);
+        QCOMPARE(table->score(), 700 + 1000 + 4 * 100);
+        // The eleven at once, four seconds left, then the banner of round 2.
+        const QList<qint64> expected = {0, 150, 150, 150, 150, 150 + 1500};
+        QCOMPARE(steps.size(), expected.size());
+        for (int i = 0; i < steps.size(); ++i)
+            QVERIFY2(steps[i] >= expected[i] - 2 && steps[i] <= expected[i] + 250,
+                     qPrintable(QString("step %1 after %2 ms").arg(i).arg(steps[i])));
+        table->takeScore();
         table.reset();
-        QTest::qWait(1700);
+        QTest::qWait(300);
     }
 };
 
