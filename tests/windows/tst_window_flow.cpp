@@ -134,8 +134,13 @@ private slots:
         QVERIFY(!menu.isVisible() && closed.size() == 3);
     }
 
-    void aboutShowsTheVersionAndTellsWhenNoSystemInfoTool()
+    // System Info starts the most preferred tool, though another lies
+    // earlier in PATH; only a program file counts, and only from a folder
+    // PATH names by an absolute path. It starts without what the game set
+    // for its web engine alone. With no tool, the player is told.
+    void aboutStartsTheSystemInfoTool()
     {
+        platform::DesktopSystemInfo systemInfo;
         frmMenu menu(dialogs, systemInfo);
         menu.showWindow();
         click(&menu, "cmdAbout");
@@ -143,12 +148,41 @@ private slots:
         QCOMPARE(about->windowTitle(), QString("About quintrel"));
         QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(), QString("Version 1.2.3"));
 
-        systemInfo.available = true;
+        // Each tool writes down its path, its number of arguments and its environment.
+        QTemporaryDir dir;
+        const QString ran = dir.filePath("ran"), path = qgetenv("PATH"), current = QDir::currentPath();
+        auto tool = [&](const QString &name, QFile::Permissions mode) {
+            QFile file(dir.filePath(name));
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(file).path()) && file.open(QFile::WriteOnly));
+            file.write(QString("#!/bin/sh\n{ echo \"$0 $#\"; /usr/bin/env; } >%1.part && /bin/mv %1.part %1\n")
+                           .arg(ran).toLocal8Bit());
+            QVERIFY(file.setPermissions(mode));
+        };
+        // In order of preference: a folder, a file that is no program, the
+        // program; the least preferred first in PATH; the most preferred in
+        // the current folder, which "." and an empty entry both name.
+        QVERIFY(QDir(dir.path()).mkpath("early/kinfocenter"));
+        tool("early/hardinfo2", QFile::ReadOwner);
+        tool("late/hardinfo", QFile::ReadOwner | QFile::ExeOwner);
+        tool("early/cpu-x", QFile::ReadOwner | QFile::ExeOwner);
+        tool("here/kinfocenter", QFile::ReadOwner | QFile::ExeOwner);
+        QDir::setCurrent(dir.filePath("here"));
+        qputenv("PATH", QString(".::%1:%2").arg(dir.filePath("early"), dir.filePath("late")).toLocal8Bit());
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         click(about, "cmdSysInfo");
-        QVERIFY(dialogs.messages.isEmpty());
-        systemInfo.available = false;
+        QTRY_VERIFY(QFile::exists(ran) || !dialogs.messages.isEmpty());
+        QFile record(ran);
+        QVERIFY(record.open(QFile::ReadOnly));
+        const QStringList lines = QString::fromLocal8Bit(record.readAll()).split('\n');
+        QCOMPARE(lines.value(0), dir.filePath("late/hardinfo") + " 0");
+        QVERIFY(lines.contains("PATH=" + qgetenv("PATH")) && lines.contains("HOME=" + qgetenv("HOME")));
+        QVERIFY(lines.filter("QTWEBENGINE_DISABLE_SANDBOX").isEmpty() && dialogs.messages.isEmpty());
+
+        qputenv("PATH", "/nowhere");
         click(about, "cmdSysInfo");
-        QVERIFY(systemInfo.starts == 2 && dialogs.messages.size() == 1);
+        QDir::setCurrent(current);
+        qputenv("PATH", path.toLocal8Bit());
+        QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(dialogs.messages[0].title, QString("quintrel"));
     }
@@ -206,31 +240,6 @@ private slots:
             w.close();
             w.setCurrent(5);
         }
-    }
-
-    // The system information tool is taken only as a program file from a
-    // folder named by an absolute path, and it starts without what the game
-    // set for its web engine alone.
-    void systemInfoToolComesOnlyFromAbsoluteFolders()
-    {
-        // Named in the order looked for: a folder, a file that is no program,
-        // a program.
-        const QStringList names = {"kinfocenter", "hardinfo2", "hardinfo"};
-        QTemporaryDir dir;
-        QFile text(dir.filePath(names[1])), program(dir.filePath(names[2]));
-        QVERIFY(QDir(dir.path()).mkdir(names[0]) && text.open(QFile::WriteOnly));
-        QVERIFY(program.open(QFile::WriteOnly) && program.setPermissions(QFile::ExeOwner));
-        QCOMPARE(platform::findTool(names, "/nowhere:" + dir.path().toLocal8Bit()), dir.filePath("hardinfo"));
-        // Not through "." nor an empty entry, both the current folder.
-        const QString current = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QCOMPARE(platform::findTool(names, ".:"), QString());
-        QDir::setCurrent(current);
-
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        const QProcessEnvironment environment = platform::toolEnvironment();
-        QVERIFY(!environment.contains("QTWEBENGINE_DISABLE_SANDBOX") &&
-                environment.value("PATH").toLocal8Bit() == qgetenv("PATH"));
     }
 };
 
