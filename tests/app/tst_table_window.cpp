@@ -4,6 +4,7 @@
 #include "app/frmQuintrel.h"
 #include "cards/CardPicture.h"
 #include "scores/frmHiScores.h"
+#include "support/DialogPlayer.h"
 #include "support/Fakes.h"
 #include "windows/frmMenu.h"
 
@@ -25,10 +26,11 @@ struct Window {
     FakeSystemInfo systemInfo;
     std::unique_ptr<frmQuintrel> w;
 
-    void open()
+    // The dialogs are the fakes unless the desktop's own are given.
+    void open(platform::Dialogs *desktop = nullptr)
     {
         w = std::make_unique<frmQuintrel>(
-            frmQuintrel::Services{random, pacer, store, dialogs, systemInfo});
+            frmQuintrel::Services{random, pacer, store, desktop ? *desktop : dialogs, systemInfo});
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
@@ -174,11 +176,17 @@ private slots:
     void gameOverOffersTheScore()
     {
         Window t;
-        t.open();
+        platform::QtDialogs desktop;
+        t.open(&desktop);
         QSignalSpy said(t.find("announcer"), SIGNAL(said(QString)));
         t.find<QPushButton>("cmdDeal")->click();
         t.finishRound();   // and round 2 is dealt
-        t.dialogs.names = {"ANN"};
+        QRect prompt;
+        whenDialogShows([&](QDialog &d) {
+            prompt = d.frameGeometry();
+            type(d.focusWidget(), "ANN");
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        });
         t.finishRound();
         // Each bonus once, with its final amount (the counts outrun speech).
         QTRY_COMPARE(said.value(0).value(0).toString(),
@@ -187,10 +195,12 @@ private slots:
         // Two rounds of 90 seconds left: 9000 each.
         QCOMPARE(t.text("lblBonusTxt"), QString("GAME OVER"));
         QCOMPARE(visibleButtons(t), Between);
-        QCOMPARE(t.dialogs.prompts.size(), 1);
-        // The prompt opens below the banner, which stays in view.
-        const QLabel *banner = t.find<QLabel>("lblBonusTxt");
-        QCOMPARE(t.dialogs.promptClear, QRect(banner->mapToGlobal(QPoint()), banner->size()));
+        // The name prompt opened below the banner, in line with it: the
+        // banner stayed in view.
+        const QLabel *label = t.find<QLabel>("lblBonusTxt");
+        const QRect banner(label->mapToGlobal(QPoint()), label->size());
+        QVERIFY2(prompt.top() > banner.bottom() && std::abs(prompt.center().x() - banner.center().x()) <= 1,
+                 qPrintable(QString("prompt at %1, %2").arg(prompt.x()).arg(prompt.y())));
         QCOMPARE(t.text("lblHighScore"), QString("18000"));
         QCOMPARE(t.store.files["names.dat"].mid(9, 10), QByteArray("ANN       "));
         // The high score window has the input until its OK.

@@ -7,9 +7,13 @@
 #include "scores/frmHiScores.h"
 #include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
+#include "support/DialogPlayer.h"
 #include "support/Fakes.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -21,6 +25,7 @@ class ScoreBookTest : public QObject {
 
     FakeStore store;
     FakeDialogs dialogs;
+    platform::QtDialogs desktop;
     std::unique_ptr<ScoreBook> book;
     std::unique_ptr<frmHiScores> w;
 
@@ -103,12 +108,24 @@ private slots:
     {
         put({"ANN", "BOB"});   // 200, 100
         book->open();   // best 200
+        w.reset(new frmHiScores(*book, desktop));
         QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
         QSignalSpy opened(w.get(), &frmHiScores::opened), closed(w.get(), &frmHiScores::closed);
-        dialogs.names = {QString::fromUtf8("Zoë Quintrel")};
+        // More typed than the box takes, then Enter: the title, the prompt's
+        // lines, and what the box shows.
+        QStringList seen;
+        int promptLines = 0;
+        whenDialogShows([&](QDialog &d) {
+            const QLabel *prompt = d.findChild<QLabel *>();
+            type(d.focusWidget(), QString::fromUtf8("Zoë Quintrel"));
+            seen << d.windowTitle() << prompt->text().split('\n') << d.findChild<QLineEdit *>()->text();
+            promptLines = prompt->height() / prompt->fontMetrics().lineSpacing();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        });
         w->HighScores(150);
-        QCOMPARE(dialogs.prompts.value(0),
-                 QString("You Got A High Score!!\rEnter Your Name:\r(10 Characters Max.)"));
+        QCOMPARE(seen, (QStringList{"High Score!!", "You Got A High Score!!", "Enter Your Name:",
+                                    "(10 Characters Max.)", QString::fromUtf8("Zoë Quintr")}));
+        QCOMPARE(promptLines, 3);
         QVERIFY(w->isVisible());
         QCOMPARE(w->focusWidget()->objectName(), QString("cmdOkay"));
         QCOMPARE(opened.size(), 1);
@@ -121,18 +138,27 @@ private slots:
         QCOMPARE(closed.size(), 1);
         QVERIFY(!w->isVisible());
 
-        // A new best, Cancel in the dialog; the close box acts as OK.
+        // A new best, a name typed and then Cancel; the close box acts as OK.
+        whenDialogShows([](QDialog &d) {
+            type(d.focusWidget(), "Zed");
+            QTest::mouseClick(d.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
         w->HighScores(600);
         QCOMPARE(text("lblName0"), QString(" NO NAME  "));
-        QCOMPARE(QList<QVariantList>(best), QList<QVariantList>{{600}});   // 150 did not beat 200
+        answerNextDialog("TIE", Qt::Key_Return);   // a tie with the best enters below it
+        w->HighScores(600);
+        QCOMPARE(text("lblName1") + text("lblScore1"), QString("TIE       600"));
+        // 150 did not beat 200, nor 600 the 600 before it.
+        QCOMPARE(QList<QVariantList>(best), QList<QVariantList>{{600}});
         QVERIFY(w->close());
         QCOMPARE(closed.size(), 2);
 
         // A score that enters nowhere asks nothing and shows nothing.
         put({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
         const auto before = store.files;
+        w.reset(new frmHiScores(*book, dialogs));
         w->HighScores(100);
-        QCOMPARE(dialogs.prompts.size(), 2);
+        QVERIFY(dialogs.prompts.isEmpty());
         QVERIFY(!w->isVisible());
         QCOMPARE(store.files, before);
     }
@@ -177,6 +203,7 @@ private slots:
     void clearing()
     {
         QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
+        w.reset(new frmHiScores(*book, desktop));
         w->showWindow();   // the first showing clears an empty table
         QCOMPARE(store.files[NamesFile], QByteArray(9, '\0') + QByteArray(100, ' '));
 
@@ -184,12 +211,17 @@ private slots:
         store.files[NamesFile].append("keep");
         frmHiScores(*book, dialogs).showWindow();   // but never one with a best score
         w->GetScores();
-        dialogs.answers = {platform::Answer::No};
+        QStringList asked;
+        whenDialogShows([&](QDialog &d) {   // Escape: No
+            const auto &box = static_cast<QMessageBox &>(d);
+            asked << box.text() << box.windowTitle() << QString::number(box.icon() == QMessageBox::Question);
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+        });
         click("cmdClear");
-        QCOMPARE(dialogs.messages[0].text + dialogs.messages[0].title,
-                 QString("Are you sure you want clear the highscoresquintrel"));
+        QCOMPARE(asked, (QStringList{"Are you sure you want clear the highscores", "quintrel", "1"}));
         QCOMPARE(text("lblScore0"), QString("200"));
-        click("cmdClear");   // Yes
+        answerNextDialog({}, Qt::Key_Return);   // Yes, the default
+        click("cmdClear");
         QCOMPARE(store.files[HiScoresFile], QByteArray(49, '\0'));
         QCOMPARE(store.files[NamesFile], QByteArray(9, '\0') + QByteArray(100, ' ') + "keep");
         QCOMPARE(text("lblScore9") + text("lblName0"), QString("0") + QString(10, ' '));

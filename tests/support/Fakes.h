@@ -84,11 +84,9 @@ public:
             return platform::Answer::Ok;
         return answers.isEmpty() ? platform::Answer::Yes : answers.takeFirst();
     }
-    QRect promptClear;                 // where the last input box kept clear of
-    QString input(const QString &prompt, const QString &, const QRect &keepClear, int) override
+    QString input(const QString &prompt, const QString &, const QRect &, int) override
     {
         prompts.append(prompt);
-        promptClear = keepClear;
         if (onInput)
             onInput();
         return names.isEmpty() ? QString() : names.takeFirst();
