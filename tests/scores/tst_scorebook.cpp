@@ -58,8 +58,10 @@ private slots:
         Table t;
         for (int k = 1; k <= Entries; ++k)
             t[std::size_t(k - 1)].score = 1000 - 100 * k;   // 900 down to 0
-        QCOMPARE(insertionRank(t, 700), 4);   // a tie enters below
-        QCOMPARE(insertionRank(t, 0), 0);
+        // A score enters above the first entry it beats: a tie enters below,
+        // the best's too; a score that beats entry 10 alone enters there.
+        for (const auto &[score, rank] : {std::pair{901, 1}, {900, 2}, {700, 4}, {1, 10}, {0, 0}})
+            QCOMPARE(insertionRank(t, score), rank);
         insertEntry(t, 4, 700, storedName("Al"));
         QCOMPARE(t[3], (Entry{700, "Al        "}));
         QCOMPARE(t[4].score, 600);
@@ -75,10 +77,13 @@ private slots:
         QCOMPARE(storedName(QString::fromUtf8("😀日ABCDEFGHIJ")), QByteArray("??ABCDEFGH"));
         QCOMPARE(storedName(QString::fromUtf8("e\u0301")), QByteArray::fromHex("e9") + "         ");
         // A score cut by the end of the file reads 0, a cut name is padded.
-        const Table t = tableFrom(QByteArray(9, '\0') + QByteArray::fromHex("0a000000ff"),
-                                  QByteArray(9, '\0') + "BOB");
-        QCOMPARE(t[0], (Entry{10, "BOB       "}));
-        QCOMPARE(t[1], Entry{});
+        // Bytes 0x90 to 0x9F show as Windows-1252 has them, the two it
+        // leaves undefined as '?'.
+        store.files[HiScoresFile] = QByteArray(9, '\0') + QByteArray::fromHex("0a000000ff");
+        store.files[NamesFile] = QByteArray(9, '\0') + QByteArray::fromHex("909192939495969798999a9b9c9d9e9f");
+        w->GetScores();
+        QCOMPARE(text("lblScore0") + " " + text("lblScore1"), QString("10 0"));
+        QCOMPARE(text("lblName0") + text("lblName1"), QString::fromUtf8("?‘’“”•–—˜™š›œ?žŸ    "));
     }
 
     void startStateAndCardBack()
