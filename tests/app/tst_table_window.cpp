@@ -182,11 +182,7 @@ private slots:
         t.find<QPushButton>("cmdDeal")->click();
         t.finishRound();   // and round 2 is dealt
         QRect prompt;
-        whenDialogShows([&](QDialog &d) {
-            prompt = d.frameGeometry();
-            type(d.focusWidget(), "ANN");
-            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
-        });
+        answerNextDialog("ANN", Qt::Key_Return, [&](QDialog &d) { prompt = d.frameGeometry(); });
         t.finishRound();
         // Each bonus once, with its final amount (the counts outrun speech).
         QTRY_COMPARE(said.value(0).value(0).toString(),

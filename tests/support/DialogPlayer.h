@@ -8,32 +8,20 @@
 
 #include <functional>
 
-// Types `text` key by key, as a keyboard with a key for each letter would.
-inline void type(QWidget *on, const QString &text)
+// Once the next modal dialog shows: types `text` key by key on what has the
+// focus there, lets `look` see the dialog, and presses `key`. A dialog still
+// up five seconds later is cancelled, so that a failing test does not hang.
+inline void answerNextDialog(const QString &text, Qt::Key key, std::function<void(QDialog &)> look = {})
 {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, on, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-}
-
-// Runs `player` on the next modal dialog once it shows. A dialog still up
-// five seconds later is cancelled, so that a failing test does not hang.
-inline void whenDialogShows(std::function<void(QDialog &)> player)
-{
-    QTimer::singleShot(10, qApp, [player] {
+    QTimer::singleShot(10, qApp, [=] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
-            return whenDialogShows(player);
+            return answerNextDialog(text, key, look);
         QTimer::singleShot(5000, dialog, &QDialog::reject);
-        player(*dialog);
-    });
-}
-
-// Types `text` on what has the focus in the next dialog, then presses `key`.
-inline void answerNextDialog(const QString &text, Qt::Key key)
-{
-    whenDialogShows([=](QDialog &dialog) {
-        QWidget *focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
-        type(focus, text);
-        QTest::keyClick(focus, key);
+        for (const QChar c : text)   // as a keyboard with a key for each letter types it
+            QTest::sendKeyEvent(QTest::Click, dialog->focusWidget(), Qt::Key(c.toUpper().unicode()), QString(c), {});
+        if (look)
+            look(*dialog);
+        QTest::keyClick(dialog->focusWidget(), key);
     });
 }
