@@ -17,11 +17,8 @@ class MonkeyTest : public QObject {
 private slots:
     void tableIsNeverLeftDisabled()
     {
-        FakeRandom random;
-        FakePacer pacer;
-        FakeStore store;
-        FakeDialogs dialogs;
-        FakeSystemInfo systemInfo;
+        FakeDesktop fakes;
+        auto &[random, pacer, store, dialogs, systemInfo] = fakes;
         std::mt19937 rng(7);
         dialogs.onInput = [&] { dialogs.names.append(rng() % 2 ? "Zoë" : ""); };
         dialogs.onMessage = [&] { dialogs.answers = {platform::Answer(1 + rng() % 2)}; };

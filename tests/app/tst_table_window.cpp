@@ -4,7 +4,7 @@
 #include "app/frmQuintrel.h"
 #include "cards/CardPicture.h"
 #include "scores/frmHiScores.h"
-#include "support/DialogPlayer.h"
+#include "support/Desktop.h"
 #include "support/Fakes.h"
 #include "windows/frmMenu.h"
 
@@ -18,12 +18,7 @@
 
 namespace {
 
-struct Window {
-    FakeRandom random;
-    FakePacer pacer;
-    FakeStore store;
-    FakeDialogs dialogs;
-    FakeSystemInfo systemInfo;
+struct Window : FakeDesktop {
     std::unique_ptr<frmQuintrel> w;
 
     // The dialogs are the fakes unless the desktop's own are given.

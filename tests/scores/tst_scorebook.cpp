@@ -7,7 +7,7 @@
 #include "scores/frmHiScores.h"
 #include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
-#include "support/DialogPlayer.h"
+#include "support/Desktop.h"
 #include "support/Fakes.h"
 
 #include <QLabel>

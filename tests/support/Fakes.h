@@ -143,3 +143,12 @@ class FakeSystemInfo : public platform::SystemInfo {
 public:
     bool start() override { return false; }
 };
+
+// Every service of the desktop faked, as the table's window takes them.
+struct FakeDesktop {
+    FakeRandom random;
+    FakePacer pacer;
+    FakeStore store;
+    FakeDialogs dialogs;
+    FakeSystemInfo systemInfo;
+};

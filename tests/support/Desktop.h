@@ -1,12 +1,22 @@
 #pragma once
-// The player at the desktop's own modal dialogs. Each waits in an event loop
-// of its own, so the test plays it from a timer once it is up.
+// The player at the desktop: the game's windows it shows, and its own modal
+// dialogs, each of which waits in an event loop of its own, so that the test
+// plays it from a timer once it is up.
 
 #include <QApplication>
 #include <QDialog>
 #include <QtTest>
 
 #include <functional>
+
+// The window of this name that the desktop shows now, if any.
+inline QWidget *shown(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
 
 // Once the next modal dialog shows: types `text` key by key on what has the
 // focus there, lets `look` see the dialog, and presses `key`. A dialog still
