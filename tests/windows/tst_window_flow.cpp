@@ -194,21 +194,15 @@ private slots:
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
         QVERIFY(!w.isVisible() && closed.size() == 1);
 
-        // Cancel and the desktop's close request each go back without a
-        // choice, yet the last click counts at the next OK. (Escape is
-        // pressed in the round trips through the menu.)
-        const QList<std::function<void()>> goBacks = {
-            [&] { QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton); },
-            [&] { w.close(); },
-        };
-        for (int n = 0; n < goBacks.size(); ++n) {
-            w.showWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-            QTest::mouseClick(chooserBack(w, 3 + n), Qt::LeftButton);
-            closed.clear();
-            goBacks[n]();
-            QVERIFY(!w.isVisible() && chosen.isEmpty() && closed.size() == 1);
-        }
+        // Cancel goes back without a choice, yet the last click counts at
+        // the next OK. (The desktop's close request and Escape are tried in
+        // the round trips through the menu.)
+        w.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(chooserBack(w, 4), Qt::LeftButton);
+        closed.clear();
+        QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!w.isVisible() && chosen.isEmpty() && closed.size() == 1);
         w.showWindow();
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 4);
