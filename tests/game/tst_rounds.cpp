@@ -85,14 +85,11 @@ private slots:
             QElapsedTimer clock;
             QList<qint64> steps;   // ms from each step of the score to the next, then to play in round 2
             connect(&g.table, &game::Table::scoreChanged, [&] { steps << clock.restart(); });
-            connect(&g.table, &game::Table::phaseChanged, [&](Phase p) {
-                if (p == Phase::Playing)
-                    steps << clock.restart();
-            });
             clock.start();
             g.table.takeScore();
             QVERIFY(!g.table.place(17).selected);   // a mark shows only in play
             QTRY_VERIFY_WITH_TIMEOUT(g.table.round() == 2 && g.table.phase() == Phase::Playing, 15000);
+            steps << clock.elapsed();   // seen within the 50 ms the wait looks again
 
             QStringList expected = {"ELEVENS BONUS|", "ELEVENS BONUS|1000", "ELEVENS BONUS|2000",
                                     "TIME LEFT BONUS|"};

@@ -47,21 +47,18 @@ private slots:
         QThread::msleep(3);
         second.seed();
         QVERIFY(first.next() != second.next() || first.next() != second.next());
-    }
 
-    // Every card is as likely at every deck position. Unseeded, the game's
-    // generator starts from one fixed state, so every run counts the same
-    // deals. With O the times card c lay at position p over the deals and
-    // E = deals / 52, X = sum (O - E)^2 / E over the 52 x 52 table. Each
-    // deal puts one card at each position and each card once, so every row
-    // and column sums to `deals` and (52 - 1)^2 = 2601 cells are free; their
-    // counts covary more than independent rows would, by 52/51, so
-    // X * 51/52 follows chi-square with k = 2601 degrees of freedom. By
-    // Wilson and Hilferty, chi-square with k degrees passes
-    // k (1 - 2/(9k) + z sqrt(2/(9k)))^3 as often as a standard normal passes
-    // z; z = 4.753 makes that one deal count in a million.
-    void everyCardEquallyLikelyAnywhere()
-    {
+        // Every card is as likely at every deck position. Unseeded, the game's
+        // generator starts from one fixed state, so every run counts the same
+        // deals. With O the times card c lay at position p over the deals and
+        // E = deals / 52, X = sum (O - E)^2 / E over the 52 x 52 table. Each
+        // deal puts one card at each position and each card once, so every row
+        // and column sums to `deals` and (52 - 1)^2 = 2601 cells are free; their
+        // counts covary more than independent rows would, by 52/51, so
+        // X * 51/52 follows chi-square with k = 2601 degrees of freedom. By
+        // Wilson and Hilferty, chi-square with k degrees passes
+        // k (1 - 2/(9k) + z sqrt(2/(9k)))^3 as often as a standard normal passes
+        // z; z = 4.753 makes that one deal count in a million.
         constexpr int Deals = 10000, N = game::Deck::Size;
         platform::ClockSeededRandom random;
         game::Deck deck;

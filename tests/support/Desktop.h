@@ -7,8 +7,6 @@
 #include <QDialog>
 #include <QtTest>
 
-#include <functional>
-
 // The window of this name that the desktop shows now, if any.
 inline QWidget *shown(const QString &name)
 {
