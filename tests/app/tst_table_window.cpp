@@ -1,5 +1,6 @@
 // What the player sees of the table: the window bound to the model, the
-// clock, and the other windows taking and giving back the input.
+// clock, the name prompt at the end of a game, and the other windows taking
+// and giving back the input.
 
 #include "app/frmQuintrel.h"
 #include "cards/CardPicture.h"

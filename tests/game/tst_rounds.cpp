@@ -1,5 +1,5 @@
-// The round clock, the bonuses counted step by step, the rounds of a game and
-// its end.
+// The round clock, the bonuses counted step by step on the real pacer, the
+// rounds of a game and its end.
 
 #include "Game.h"
 

@@ -1,8 +1,9 @@
 // The high score table, its score book and its window, offscreen: where a
 // score enters and how a name is stored, the best score and the card back, a
 // finished game entering the table, another copy of the game writing
-// meanwhile, failing files, Clear and the first showing. A write without the
-// lock ends the test.
+// meanwhile, failing files, Clear and the first showing. The name prompt and
+// the Clear question are the desktop's own, answered with keys. A write
+// without the lock ends the test.
 
 #include "scores/frmHiScores.h"
 #include "scores/ScoreBook.h"

@@ -1,6 +1,6 @@
 // The menu and the windows reached from it: which is shown and hidden as the
 // player moves about, how each goes back, and what they show; the card back
-// chooser on its own.
+// chooser on its own; the system information tool started from About.
 
 #include "backs/frmBacks.h"
 #include "support/Desktop.h"
