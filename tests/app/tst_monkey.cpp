@@ -17,14 +17,11 @@ class MonkeyTest : public QObject {
 private slots:
     void tableIsNeverLeftDisabled()
     {
-        FakeRandom random;
-        FakePacer pacer;
-        FakeStore store;
-        FakeDialogs dialogs;
-        FakeSystemInfo systemInfo;
+        FakeDesktop fakes;
+        auto &[random, pacer, store, dialogs, systemInfo] = fakes;
         std::mt19937 rng(7);
-        dialogs.onInput = [&] { dialogs.names.append(rng() % 2 ? "Zoë" : ""); };
-        dialogs.onMessage = [&] { dialogs.answers = {platform::Answer(1 + rng() % 2)}; };
+        dialogs.typed = [&] { return QString(rng() % 2 ? "Zoë" : ""); };
+        dialogs.answer = [&] { return platform::Answer(1 + rng() % 2); };
         frmQuintrel table({random, pacer, store, dialogs, systemInfo});
         table.show();
         for (int n = 0; n < 12000; ++n) {

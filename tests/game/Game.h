@@ -9,12 +9,13 @@
 struct Game {
     FakeRandom random;
     FakePacer pacer;
-    game::Table table{random, pacer};
+    game::Table table;
     // What the table announced, in order; a blank is an empty text.
     QStringList cardsLeft, runningTotals, banners;
     QList<int> elevens, seconds;
 
-    Game()
+    // On the fake pacer, unless a real one is given.
+    explicit Game(platform::Pacer *real = nullptr) : table(random, real ? *real : pacer)
     {
         using game::Table;
         auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };

@@ -8,6 +8,7 @@
 
 #include "app/frmQuintrel.h"
 #include "scores/frmHiScores.h"
+#include "support/Desktop.h"
 #include "support/Fakes.h"
 #include "ui/FocusStyle.h"
 #include "ui/Placement.h"
@@ -24,12 +25,7 @@
 
 namespace {
 
-struct Table {
-    FakeRandom random;
-    FakePacer pacer;
-    FakeStore store;
-    FakeDialogs dialogs;
-    FakeSystemInfo systemInfo;
+struct Table : FakeDesktop {
     frmQuintrel w{{random, pacer, store, dialogs, systemInfo}};
 
     // Opens each window reached from the table, with its designed client
@@ -43,10 +39,7 @@ struct Table {
             w.menu().showWindow();
             if (s.button)
                 w.menu().findChild<QPushButton *>(s.button)->click();
-            QWidget *window = nullptr;
-            for (QWidget *top : QApplication::topLevelWidgets())
-                if (top->objectName() == QLatin1String(s.name) && top->isVisible())
-                    window = top;
+            QWidget *window = shown(s.name);
             if (!window && !s.designed.isValid())
                 continue;   // a build without the browser
             QVERIFY2(window && QTest::qWaitForWindowExposed(window), s.name);

@@ -1,15 +1,19 @@
 // The high score table, its score book and its window, offscreen: where a
 // score enters and how a name is stored, the best score and the card back, a
 // finished game entering the table, another copy of the game writing
-// meanwhile, failing files, Clear and the first showing. A write without the
-// lock ends the test.
+// meanwhile, failing files, Clear and the first showing. The name prompt and
+// the Clear question are the desktop's own, answered with keys. A write
+// without the lock ends the test.
 
 #include "scores/frmHiScores.h"
 #include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
+#include "support/Desktop.h"
 #include "support/Fakes.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -21,6 +25,7 @@ class ScoreBookTest : public QObject {
 
     FakeStore store;
     FakeDialogs dialogs;
+    platform::QtDialogs desktop;
     std::unique_ptr<ScoreBook> book;
     std::unique_ptr<frmHiScores> w;
 
@@ -53,35 +58,33 @@ private slots:
         Table t;
         for (int k = 1; k <= Entries; ++k)
             t[std::size_t(k - 1)].score = 1000 - 100 * k;   // 900 down to 0
-        QCOMPARE(insertionRank(t, 700), 4);   // a tie enters below
-        QCOMPARE(insertionRank(t, 0), 0);
-        insertEntry(t, 4, 700, storedName("Al"));
-        QCOMPARE(t[3], (Entry{700, "Al        "}));
-        QCOMPARE(t[4].score, 600);
-        QCOMPARE(t[9].score, 100);   // 0 dropped out
+        // A score enters above the first entry it beats: a tie enters below,
+        // the best's too; a score that beats entry 10 alone enters there.
+        for (const auto &[score, rank] : {std::pair{901, 1}, {900, 2}, {700, 4}, {1, 10}, {0, 0}})
+            QCOMPARE(insertionRank(t, score), rank);
     }
 
     void namesAndShortFiles()
     {
-        QCOMPARE(storedName(QString()), QByteArray(" NO NAME  "));
         // Windows-1252 with '?' for the rest, ten characters (a surrogate pair
         // is one); an accent typed apart joins its letter.
         QCOMPARE(storedName(QString::fromUtf8("Zoë€…")), QByteArray("Zo\xEB\x80\x85     "));
         QCOMPARE(storedName(QString::fromUtf8("😀日ABCDEFGHIJ")), QByteArray("??ABCDEFGH"));
         QCOMPARE(storedName(QString::fromUtf8("e\u0301")), QByteArray::fromHex("e9") + "         ");
         // A score cut by the end of the file reads 0, a cut name is padded.
-        const Table t = tableFrom(QByteArray(9, '\0') + QByteArray::fromHex("0a000000ff"),
-                                  QByteArray(9, '\0') + "BOB");
-        QCOMPARE(t[0], (Entry{10, "BOB       "}));
-        QCOMPARE(t[1], Entry{});
+        // Bytes 0x90 to 0x9F show as Windows-1252 has them, the two it
+        // leaves undefined as '?'.
+        store.files[HiScoresFile] = QByteArray(9, '\0') + QByteArray::fromHex("0a000000ff");
+        store.files[NamesFile] = QByteArray(9, '\0') + QByteArray::fromHex("909192939495969798999a9b9c9d9e9f");
+        w->GetScores();
+        QCOMPARE(text("lblScore0") + " " + text("lblScore1"), QString("10 0"));
+        QCOMPARE(text("lblName0") + text("lblName1"), QString::fromUtf8("?‘’“”•–—˜™š›œ?žŸ    "));
     }
 
     void startStateAndCardBack()
     {
-        store.files[HiScoresFile] = QByteArray(9, '\0') + QByteArray::fromHex("d2040000");
         store.files[CardBacksFile] = QByteArray::fromHex("0a00");   // there is no back 10
         book->open();
-        QCOMPARE(book->bestScore(), 1234);
         QCOMPARE(book->cardBack(), 0);
 
         store.files[CardBacksFile] = QByteArray::fromHex("090007");
@@ -101,53 +104,56 @@ private slots:
     }
     void finishedGameEntersTheTable()
     {
-        put({"ANN", "BOB"});   // 200, 100
-        book->open();   // best 200
-        QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
-        QSignalSpy opened(w.get(), &frmHiScores::opened), closed(w.get(), &frmHiScores::closed);
-        dialogs.names = {QString::fromUtf8("Zoë Quintrel")};
-        w->HighScores(150);
-        QCOMPARE(dialogs.prompts.value(0),
-                 QString("You Got A High Score!!\rEnter Your Name:\r(10 Characters Max.)"));
-        QVERIFY(w->isVisible());
-        QCOMPARE(w->focusWidget()->objectName(), QString("cmdOkay"));
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(text("lblName1") + text("lblScore1"), QString::fromUtf8("Zoë Quintr150"));
-        QCOMPARE(text("lblName2") + text("lblScore2"), QString("BOB       100"));
-        const QByteArray rows = QByteArray::fromHex("c8000000 96000000 64000000");   // 200 150 100
-        QCOMPARE(store.files[HiScoresFile].mid(9, 12), rows);
-        QCOMPARE(store.files[NamesFile].mid(19, 10), QByteArray("Zo\xEB Quintr"));
-        click("cmdOkay");
-        QCOMPARE(closed.size(), 1);
-        QVERIFY(!w->isVisible());
-
-        // A new best, Cancel in the dialog; the close box acts as OK.
-        w->HighScores(600);
-        QCOMPARE(text("lblName0"), QString(" NO NAME  "));
-        QCOMPARE(QList<QVariantList>(best), QList<QVariantList>{{600}});   // 150 did not beat 200
-        QVERIFY(w->close());
-        QCOMPARE(closed.size(), 2);
-
         // A score that enters nowhere asks nothing and shows nothing.
         put({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
         const auto before = store.files;
         w->HighScores(100);
-        QCOMPARE(dialogs.prompts.size(), 2);
-        QVERIFY(!w->isVisible());
+        QVERIFY(dialogs.prompts.isEmpty() && !w->isVisible());
         QCOMPARE(store.files, before);
+
+        put({"ANN", "BOB"});   // 200, 100
+        book->open();   // best 200
+        w.reset(new frmHiScores(*book, desktop));
+        QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
+        QSignalSpy closed(w.get(), &frmHiScores::closed);
+        // More typed than the box takes, then Enter: the title, the prompt's
+        // lines, and what the box shows.
+        QStringList seen;
+        answerNextDialog(QString::fromUtf8("Zoë Quintrel"), Qt::Key_Return, [&](QDialog &d) {
+            seen << d.windowTitle() << d.findChild<QLabel *>()->text().split('\n') << d.findChild<QLineEdit *>()->text();
+        });
+        w->HighScores(150);
+        QCOMPARE(seen, (QStringList{"High Score!!", "You Got A High Score!!", "Enter Your Name:",
+                                    "(10 Characters Max.)", QString::fromUtf8("Zoë Quintr")}));
+        QCOMPARE(w->focusWidget()->objectName(), QString("cmdOkay"));
+        QCOMPARE(text("lblName1") + text("lblScore1"), QString::fromUtf8("Zoë Quintr150"));
+        QCOMPARE(text("lblName2") + text("lblScore2"), QString("BOB       100"));
+        click("cmdOkay");
+
+        // A new best, a name typed and then Cancel (Escape); the close box
+        // acts as OK.
+        answerNextDialog("Zed", Qt::Key_Escape);
+        w->HighScores(600);
+        QCOMPARE(text("lblName0"), QString(" NO NAME  "));
+        QCOMPARE(QList<QVariantList>(best), QList<QVariantList>{{600}});   // 150 did not beat 200
+        QVERIFY(w->close());
+        QCOMPARE(closed.size(), 2);   // OK, then the close box
     }
 
     void anotherCopyWritesWhileTheNameIsAsked()
     {
         put({"ANN", "BOB"});
-        dialogs.onInput = [&] {
-            QCOMPARE(store.heldLocks, 0);
+        int heldWhileAsked = -1;
+        dialogs.typed = [&] {
+            heldWhileAsked = store.heldLocks;
             put({"OTHER", "ANN", "BOB"});   // 300, 200, 100
+            return QString();
         };
         w->HighScores(150);
-        const Table t = tableFrom(store.files[HiScoresFile], store.files[NamesFile]);
-        QCOMPARE(t[2], (Entry{150, " NO NAME  "}));
-        QCOMPARE(text("lblName0") + text("lblName3"), QString("OTHER     BOB       "));
+        QCOMPARE(heldWhileAsked, 0);
+        // The window shows the table as kept.
+        QCOMPARE(text("lblName0") + text("lblName2") + text("lblScore2") + text("lblName3"),
+                 QString("OTHER      NO NAME  150BOB       "));
     }
 
     void failingFilesAreToldAndLeftAlone()
@@ -177,21 +183,25 @@ private slots:
     void clearing()
     {
         QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
+        w.reset(new frmHiScores(*book, desktop));
         w->showWindow();   // the first showing clears an empty table
         QCOMPARE(store.files[NamesFile], QByteArray(9, '\0') + QByteArray(100, ' '));
 
         put({"ANN", "BOB"});
-        store.files[NamesFile].append("keep");
         frmHiScores(*book, dialogs).showWindow();   // but never one with a best score
         w->GetScores();
-        dialogs.answers = {platform::Answer::No};
+        QStringList asked;
+        answerNextDialog({}, Qt::Key_Escape, [&](QDialog &d) {   // Escape: No
+            const auto &box = static_cast<QMessageBox &>(d);
+            asked << box.text() << box.windowTitle() << QString::number(box.icon() == QMessageBox::Question);
+        });
         click("cmdClear");
-        QCOMPARE(dialogs.messages[0].text + dialogs.messages[0].title,
-                 QString("Are you sure you want clear the highscoresquintrel"));
+        QCOMPARE(asked, (QStringList{"Are you sure you want clear the highscores", "quintrel", "1"}));
         QCOMPARE(text("lblScore0"), QString("200"));
-        click("cmdClear");   // Yes
+        answerNextDialog({}, Qt::Key_Return);   // Yes, the default
+        click("cmdClear");
         QCOMPARE(store.files[HiScoresFile], QByteArray(49, '\0'));
-        QCOMPARE(store.files[NamesFile], QByteArray(9, '\0') + QByteArray(100, ' ') + "keep");
+        QCOMPARE(store.files[NamesFile], QByteArray(9, '\0') + QByteArray(100, ' '));
         QCOMPARE(text("lblScore9") + text("lblName0"), QString("0") + QString(10, ' '));
         QCOMPARE(QList<QVariantList>(best), (QList<QVariantList>{{0}, {0}}));
     }

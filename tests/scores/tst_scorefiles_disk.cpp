@@ -282,13 +282,22 @@ private slots:
             QVERIFY(file == name || bytesOf(file) == bytes);
     }
 
-    // Something under a file's name that is not a file is told once while the
-    // game only reads, and at every save it stops; a huge sparse file is read
-    // and written at its fields alone.
+    // Something under a file's name that is not a file of its own is told
+    // once while the game only reads, and at every save it stops; a huge
+    // sparse file is read and written at its fields alone.
+    void toldOnceUnlessASaveStops_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"a device", "a link to a file", "a hard link"})
+            QTest::newRow(kind) << QString(kind);
+    }
     void toldOnceUnlessASaveStops()
     {
+        QFETCH(QString, kind);
         putDisk(diskOf(Old));
-        QVERIFY(QFile::remove("names.dat") && QFile::link("/dev/zero", "names.dat"));
+        QVERIFY(QFile::remove("names.dat"));
+        QVERIFY(kind == "a hard link" ? link("cardbacks.dat", "names.dat") == 0
+                                      : QFile::link(kind == "a device" ? "/dev/zero" : "cardbacks.dat", "names.dat"));
         platform::FolderStore store(scores::fileSpans());
         scores::ScoreBook book(store);
         int told = 0;

@@ -68,30 +68,24 @@ class FakeDialogs : public platform::Dialogs {
 public:
     struct Message { QString text, title; };
     QList<Message> messages;
-    QList<platform::Answer> answers;   // next answers to Yes/No boxes (default Yes)
-    std::function<void()> onMessage;   // runs while a message box is "open"
     QStringList prompts;
-    QStringList names;                 // next texts typed into input boxes
-    std::function<void()> onInput;     // runs while the input box is "open"
+    // The player, while a Yes/No box is "open" (Yes when unset), and while a
+    // name is asked (nothing typed when unset).
+    std::function<platform::Answer()> answer;
+    std::function<QString()> typed;
 
     platform::Answer message(const QString &text, platform::Buttons buttons, platform::Icon,
                              const QString &title, platform::Answer) override
     {
         messages.append({text, title});
-        if (onMessage)
-            onMessage();
         if (buttons == platform::Buttons::Ok)
             return platform::Answer::Ok;
-        return answers.isEmpty() ? platform::Answer::Yes : answers.takeFirst();
+        return answer ? answer() : platform::Answer::Yes;
     }
-    QRect promptClear;                 // where the last input box kept clear of
-    QString input(const QString &prompt, const QString &, const QRect &keepClear, int) override
+    QString input(const QString &prompt, const QString &, const QRect &, int) override
     {
         prompts.append(prompt);
-        promptClear = keepClear;
-        if (onInput)
-            onInput();
-        return names.isEmpty() ? QString() : names.takeFirst();
+        return typed ? typed() : QString();
     }
 };
 
@@ -140,13 +134,17 @@ private:
     };
 };
 
+// No system information tool: System Info tells so.
 class FakeSystemInfo : public platform::SystemInfo {
 public:
-    bool available = false;
-    int starts = 0;
-    bool start() override
-    {
-        ++starts;
-        return available;
-    }
+    bool start() override { return false; }
+};
+
+// Every service of the desktop faked, as the table's window takes them.
+struct FakeDesktop {
+    FakeRandom random;
+    FakePacer pacer;
+    FakeStore store;
+    FakeDialogs dialogs;
+    FakeSystemInfo systemInfo;
 };

@@ -3,6 +3,7 @@
 // loads, and that the web engine stays out of the process until the player
 // asks for it.
 
+#include "support/Desktop.h"
 #include "support/Fakes.h"
 #include "windows/OwnerDetails.h"
 #include "windows/frmMenu.h"
@@ -23,14 +24,6 @@ bool engineLoaded()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
-}
-
-QWidget *browserWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmBrowser"))
-            return w;
-    return nullptr;
 }
 
 } // namespace
@@ -68,8 +61,8 @@ private slots:
         QVERIFY2(!engineLoaded(), "the web engine is loaded before the first visit");
         QTest::mouseClick(visit, Qt::LeftButton);
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
-        QPointer<QWidget> browser = browserWindow();
-        QVERIFY(engineLoaded() && browser && browser->isVisible() && menu.isVisible());
+        QPointer<QWidget> browser = shown("frmBrowser");
+        QVERIFY(engineLoaded() && browser && menu.isVisible());
         auto box = [&] { return browser->findChild<QComboBox *>(QStringLiteral("cboAddress")); };
         QCOMPARE(box()->itemText(0), owner::MakerAddress);
 
@@ -111,12 +104,12 @@ private slots:
         // Escape on what has the focus, as by its title bar, it is gone, and
         // the next visit makes a new one.
         QTest::mouseClick(visit, Qt::LeftButton);
-        QCOMPARE(browserWindow(), browser.data());
+        QCOMPARE(shown("frmBrowser"), browser.data());
         QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == browser);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!browser);
         QTest::mouseClick(visit, Qt::LeftButton);
-        QVERIFY((browser = browserWindow()) && browser->isVisible());
+        QVERIFY(browser = shown("frmBrowser"));
 
         // The same while a page's alert waits for the player: closed, and
         // visited again, from within the alert's own event loop.
@@ -127,7 +120,7 @@ private slots:
         });
         poll.start(10);
         open("alert");
-        QTRY_VERIFY_WITH_TIMEOUT(!browser && browserWindow() && browserWindow()->isVisible(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!browser && shown("frmBrowser"), 15000);
     }
 };
 

@@ -1,9 +1,11 @@
 // The menu and the windows reached from it: which is shown and hidden as the
 // player moves about, how each goes back, and what they show; the card back
-// chooser on its own.
+// chooser on its own; the system information tool started from About.
 
 #include "backs/frmBacks.h"
+#include "support/Desktop.h"
 #include "support/Fakes.h"
+#include "windows/frmAbout.h"
 #include "windows/frmMenu.h"
 
 #include <QApplication>
@@ -15,14 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-QWidget *shown(const char *name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 void click(QWidget *window, const char *button)
 {
@@ -134,23 +128,52 @@ private slots:
         QVERIFY(!menu.isVisible() && closed.size() == 3);
     }
 
-    void aboutShowsTheVersionAndTellsWhenNoSystemInfoTool()
+    // System Info starts the most preferred tool, though another lies
+    // earlier in PATH; only a program file counts, and only from a folder
+    // PATH names by an absolute path. It starts without what the game set
+    // for its web engine alone. With no tool, the player is told.
+    void aboutStartsTheSystemInfoTool()
     {
-        frmMenu menu(dialogs, systemInfo);
-        menu.showWindow();
-        click(&menu, "cmdAbout");
-        QPointer<QWidget> about = shown("frmAbout");
-        QCOMPARE(about->windowTitle(), QString("About quintrel"));
-        QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(), QString("Version 1.2.3"));
+        platform::DesktopSystemInfo systemInfo;
+        frmAbout about(dialogs, systemInfo);
+        about.show();
+        QCOMPARE(about.windowTitle(), QString("About quintrel"));   // its version shows in its picture
 
-        systemInfo.available = true;
-        click(about, "cmdSysInfo");
-        QVERIFY(dialogs.messages.isEmpty());
-        systemInfo.available = false;
-        click(about, "cmdSysInfo");
-        QVERIFY(systemInfo.starts == 2 && dialogs.messages.size() == 1);
-        QCOMPARE(dialogs.messages[0].text, QString("System Information Is Unavailable At This Time"));
-        QCOMPARE(dialogs.messages[0].title, QString("quintrel"));
+        // Each tool writes down its path, its number of arguments, and the
+        // web engine's setting and PATH as it got them.
+        QTemporaryDir dir;
+        const QString ran = dir.filePath("ran"), path = qgetenv("PATH"), current = QDir::currentPath();
+        auto tool = [&](const QString &name, QFile::Permissions mode) {
+            QFile file(dir.filePath(name));
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(file).path()) && file.open(QFile::WriteOnly));
+            file.write(QString("#!/bin/sh\necho \"$0 $# ${QTWEBENGINE_DISABLE_SANDBOX-unset} $PATH\" >%1\n").arg(ran).toLocal8Bit());
+            QVERIFY(file.setPermissions(mode));
+        };
+        // In order of preference: a folder, a file that is no program, the
+        // program; the least preferred first in PATH; the most preferred in
+        // the current folder, which "." and an empty entry both name.
+        QVERIFY(QDir(dir.path()).mkpath("early/kinfocenter"));
+        tool("early/hardinfo2", QFile::ReadOwner);
+        tool("late/hardinfo", QFile::ReadOwner | QFile::ExeOwner);
+        tool("early/cpu-x", QFile::ReadOwner | QFile::ExeOwner);
+        tool("here/kinfocenter", QFile::ReadOwner | QFile::ExeOwner);
+        QDir::setCurrent(dir.filePath("here"));
+        const QString folders = QString(".::%1:%2").arg(dir.filePath("early"), dir.filePath("late"));
+        qputenv("PATH", folders.toLocal8Bit());
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        click(&about, "cmdSysInfo");
+        QTRY_VERIFY(QFileInfo(ran).size() > 0 || !dialogs.messages.isEmpty());
+        QFile record(ran);
+        QVERIFY(record.open(QFile::ReadOnly) && dialogs.messages.isEmpty());
+        QCOMPARE(QString(record.readAll()), dir.filePath("late/hardinfo") + " 0 unset " + folders + "\n");
+
+        qputenv("PATH", "/nowhere");
+        click(&about, "cmdSysInfo");
+        QDir::setCurrent(current);
+        qputenv("PATH", path.toLocal8Bit());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text + "|" + dialogs.messages[0].title,
+                 QString("System Information Is Unavailable At This Time|quintrel"));
     }
 
     // The card back chooser: which back OK tells, how it goes back, and the
@@ -168,21 +191,15 @@ private slots:
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 0);
         QVERIFY(!w.isVisible() && closed.size() == 1);
 
-        // Cancel and the desktop's close request each go back without a
-        // choice, yet the last click counts at the next OK. (Escape is
-        // pressed in the round trips through the menu.)
-        const QList<std::function<void()>> goBacks = {
-            [&] { QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton); },
-            [&] { w.close(); },
-        };
-        for (int n = 0; n < goBacks.size(); ++n) {
-            w.showWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-            QTest::mouseClick(chooserBack(w, 3 + n), Qt::LeftButton);
-            closed.clear();
-            goBacks[n]();
-            QVERIFY(!w.isVisible() && chosen.isEmpty() && closed.size() == 1);
-        }
+        // Cancel goes back without a choice, yet the last click counts at
+        // the next OK. (The desktop's close request and Escape are tried in
+        // the round trips through the menu.)
+        w.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(chooserBack(w, 4), Qt::LeftButton);
+        closed.clear();
+        QTest::mouseClick(w.findChild<QPushButton *>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!w.isVisible() && chosen.isEmpty() && closed.size() == 1);
         w.showWindow();
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(chosen.takeFirst().at(0).toInt(), 4);
@@ -206,31 +223,6 @@ private slots:
             w.close();
             w.setCurrent(5);
         }
-    }
-
-    // The system information tool is taken only as a program file from a
-    // folder named by an absolute path, and it starts without what the game
-    // set for its web engine alone.
-    void systemInfoToolComesOnlyFromAbsoluteFolders()
-    {
-        // Named in the order looked for: a folder, a file that is no program,
-        // a program.
-        const QStringList names = {"kinfocenter", "hardinfo2", "hardinfo"};
-        QTemporaryDir dir;
-        QFile text(dir.filePath(names[1])), program(dir.filePath(names[2]));
-        QVERIFY(QDir(dir.path()).mkdir(names[0]) && text.open(QFile::WriteOnly));
-        QVERIFY(program.open(QFile::WriteOnly) && program.setPermissions(QFile::ExeOwner));
-        QCOMPARE(platform::findTool(names, "/nowhere:" + dir.path().toLocal8Bit()), dir.filePath("hardinfo"));
-        // Not through "." nor an empty entry, both the current folder.
-        const QString current = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QCOMPARE(platform::findTool(names, ".:"), QString());
-        QDir::setCurrent(current);
-
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        const QProcessEnvironment environment = platform::toolEnvironment();
-        QVERIFY(!environment.contains("QTWEBENGINE_DISABLE_SANDBOX") &&
-                environment.value("PATH").toLocal8Bit() == qgetenv("PATH"));
     }
 };
 
