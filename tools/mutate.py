@@ -36,7 +36,8 @@ mutants build (--readers at once):
   equivalent   the mutant compiled to the same object code ("same code"), or
                it was judged equivalent in tools/mutants.txt (the reason is
                written there);
-  stillborn    it did not compile (not counted).
+  stillborn    it did not compile (not counted);
+  stale        (when a run is repeated) its line is no longer in the sources.
 
 A survivor that tools/mutants.txt does not judge equivalent is a gap: a test
 is missing. The kill rate is killed / (killed + survived); the exit status is
@@ -275,13 +276,21 @@ def draw(root: Path, seed: int) -> list[Mutant]:
     return [rng.choice(by_line[key]) for key in keys]
 
 
+class Stale(Exception):
+    pass
+
+
 def apply(tree: Path, m: Mutant) -> bytes:
     """Puts the fault in the worktree's file; returns the original bytes."""
     path = tree / m.file
     original = path.read_bytes()
     lines = original.decode(errors="surrogateescape").split("\n")
-    if lines[m.line - 1] != m.before:
-        raise RuntimeError(f"{m.file}:{m.line} is not the drawn line")
+    if m.line > len(lines) or lines[m.line - 1] != m.before:
+        # The code moved since the draw: the same line, nearest where it was.
+        near = [i + 1 for i, line in enumerate(lines) if line == m.before]
+        if not near:
+            raise Stale(f"{m.file}: the line is gone")
+        m.line = min(near, key=lambda n: abs(n - m.line))
     lines[m.line - 1] = m.after
     path.write_bytes("\n".join(lines).encode(errors="surrogateescape"))
     return original
@@ -526,7 +535,10 @@ class Result:
 
 def try_one(tree: Tree, m: Mutant, judged: dict, logs: Path) -> Result:
     started = time.monotonic()
-    original = apply(tree.tree, m)
+    try:
+        original = apply(tree.tree, m)
+    except Stale as gone:
+        return Result(m, "stale", why=str(gone))
     try:
         built = tree.compile()
         logfile = logs / f"{m.number:03d}.txt"
@@ -564,7 +576,7 @@ def settle(r: Result, judged: dict) -> None:
 # ---------------------------------------------------------------- report
 
 def report(seed: int, results: list[Result], target: float) -> tuple[str, float | None]:
-    counts = {k: sum(r.result == k for r in results) for k in ("killed", "survived", "equivalent", "stillborn")}
+    counts = {k: sum(r.result == k for r in results) for k in ("killed", "survived", "equivalent", "stillborn", "stale")}
     judged = counts["killed"] + counts["survived"]
     rate = counts["killed"] / judged if judged else None
     kinds = sorted({r.mutant.kind for r in results})
@@ -652,6 +664,11 @@ def main() -> int:
     elif args.survivors:
         wanted = {r["number"] for r in json.loads(previous.read_text()) if r["result"] == "survived"}
 
+    if wanted is not None and previous.exists():
+        # The mutants of that run, found again by their lines' text.
+        mutants = [Mutant(o["file"], o["line"], o["kind"], o["before"], o["after"])
+                   for o in sorted(json.loads(previous.read_text()), key=lambda o: o["number"])]
+
     tree = Tree(root, work, args.jobs)
     tree.prepare()
     tree.configure()
@@ -670,7 +687,7 @@ def main() -> int:
             if number in old:
                 o = old[number]
                 results.append(Result(m, o["result"], o["tests"], o["why"], o["seconds"]))
-                if o["result"] != "stillborn":
+                if o["result"] not in ("stillborn", "stale"):
                     built += 1
             continue
         # No more than a few games at once in the background.
@@ -682,7 +699,7 @@ def main() -> int:
                 report_one(r)
         r = try_one(tree, m, judged, logs)
         results.append(r)
-        if r.result != "stillborn":
+        if r.result not in ("stillborn", "stale"):
             built += 1
         if r.result != "pending":
             report_one(r)
