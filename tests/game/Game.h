@@ -36,23 +36,6 @@ struct Game {
         QCOMPARE(pacer.fire(), 1500);
         QCOMPARE(table.phase(), game::Phase::Playing);
     }
-    // Deals with these cards on these places, the rest in ascending order.
-    void dealWith(const QMap<int, int> &cardOnPlace)
-    {
-        QList<int> rest;
-        for (int n = 1; n <= 52; ++n)
-            if (!cardOnPlace.values().contains(n))
-                rest.append(n);
-        QList<int> order;
-        for (int p = 0; p < 52; ++p)
-            order.append(cardOnPlace.value(p, 0) ? cardOnPlace.value(p) : rest.takeFirst());
-        deal(order);
-    }
-    int card(int place) const { return table.place(place).card.number; }
-    bool shows(int place) const
-    {
-        return table.place(place).shows == game::PlaceState::Shows::Face;
-    }
     // Selects the cards on these places, one click each.
     void click(std::initializer_list<int> places)
     {
