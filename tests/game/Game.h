@@ -11,7 +11,7 @@ struct Game {
     FakePacer pacer;
     game::Table table{random, pacer};
     // What the table announced, in order; a blank is an empty text.
-    QStringList cardsLeft, runningTotals, banners;
+    QStringList cardsLeft, banners;
     QList<int> elevens, seconds;
 
     Game()
@@ -19,8 +19,6 @@ struct Game {
         using game::Table;
         auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
         QObject::connect(&table, &Table::cardsLeftChanged, [this, text](int n) { cardsLeft << text(n); });
-        QObject::connect(&table, &Table::runningTotalChanged,
-                         [this, text](std::optional<int> t) { runningTotals << text(t); });
         QObject::connect(&table, &Table::bannerChanged,
                          [this, text](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
         QObject::connect(&table, &Table::elevensChanged, [this](int n) { elevens << n; });

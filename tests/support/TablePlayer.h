@@ -14,18 +14,17 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <numeric>
 #include <set>
 #include <vector>
 
 namespace layout {
 
 // The pyramid's places in twips, as the table is designed; a card is 1125 x 1500.
-inline constexpr int Left[22] = {3960, 1680, 3240, 4680, 6240, 1080, 2280, 3960,
-                                 5640, 6840, 360,  1560, 2760, 5160, 6360, 7560,
-                                 960,  2160, 5760, 6960, 1560, 6360};
-inline constexpr int Top[22] = {240,  1080, 1080, 1080, 1080, 1920, 1920, 1920,
-                                1920, 1920, 2760, 2760, 2760, 2760, 2760, 2760,
-                                3600, 3600, 3600, 3600, 4440, 4440};
+inline constexpr int Left[22] = {3960, 1680, 3240, 4680, 6240, 1080, 2280, 3960, 5640, 6840, 360,
+                                 1560, 2760, 5160, 6360, 7560, 960,  2160, 5760, 6960, 1560, 6360};
+inline constexpr int Top[22] = {240,  1080, 1080, 1080, 1080, 1920, 1920, 1920, 1920, 1920, 2760,
+                                2760, 2760, 2760, 2760, 2760, 3600, 3600, 3600, 3600, 4440, 4440};
 
 inline bool liesOver(int upper, int lower)
 {
@@ -44,12 +43,15 @@ public:
 
     explicit TablePlayer(std::uint32_t seed) : random(seed)
     {
-        using game::Table;
-        // What the player is shown of the total and the deck, and each cleared table.
-        QObject::connect(&table, &Table::runningTotalChanged, [this](std::optional<int> t) { shownTotal = t; });
-        QObject::connect(&table, &Table::cardsLeftChanged, [this](int n) { cardsLeft = n; });
-        QObject::connect(&table, &Table::bannerChanged,
-                         [this](const game::Banner &b) { clears += b.title == "CLEAR SCREEN"; });
+        // What the player is shown of the total, the deck and the banner.
+        QObject::connect(&table, &game::Table::runningTotalChanged, [this](std::optional<int> t) { shownTotal = t; });
+        QObject::connect(&table, &game::Table::cardsLeftChanged, [this](int n) { cardsLeft = n; });
+        QObject::connect(&table, &game::Table::bannerChanged, [this](const game::Banner &b) {
+            clears += b.title == "CLEAR SCREEN";
+            if (b.title.startsWith("ROUND"))   // a new round is dealt
+                taken.clear();
+        });
+        QObject::connect(&table, &game::Table::timeUp, [this] { ++timeUps; });
     }
 
     FakeRandom random;
@@ -66,10 +68,8 @@ public:
         const int code = op % 40;
         if (code < 24)
             table.clickPlace(code);
-        else if (code < 29)
-            table.tick();
         else if (code < 31)
-            for (int n = 0; n < 25; ++n)
+            for (int n = code < 29 ? 1 : 25; n > 0; --n)   // a tick, or 25
                 table.tick();
         else if (code < 33)
             table.takeScore();
@@ -85,25 +85,24 @@ public:
     }
 
     // One move of a player out to clear the table: the eleven worth most,
-    // else a Turn, else Take Score. An eleven is worth its cards by their
-    // rows (the drawn card as a middle row's) and far more each card it
-    // opens. Some rounds start by turning cards onto each other; now and
-    // then the clock ticks, and now and then the move is any input at all.
+    // else a Turn, else Take Score or waiting for the clock. An eleven is
+    // worth its cards by their rows (the drawn card as a middle row's) and
+    // far more each card it opens. Some rounds start by turning cards onto
+    // each other; now and then the clock ticks, and now and then the move is
+    // any input at all.
     bool play(std::mt19937 &rng)
     {
         using game::Phase;
         const Look now = look();
         switch (now.phase) {
         case Phase::Idle: case Phase::Over: return step(Deal);
-        case Phase::Announcing: stackFirst = rng() % 6; return step(Fire);
+        case Phase::Announcing: stackFirst = rng() % 6, waitsForTime = rng() % 3 == 0; return step(Fire);
         case Phase::Counting: return step(Fire);
-        case Phase::TimeUp: return step(SeeTimeUp);
+        case Phase::TimeUp: return step(rng() % 3 ? std::uint8_t(SeeTimeUp) : std::uint8_t(rng()));
         case Phase::Playing: break;
         }
-        if (rng() % 24 == 0)
-            return step(std::uint8_t(rng()));
         if (rng() % 5 == 0)
-            return step(Tick);
+            return step(rng() % 5 ? std::uint8_t(Tick) : std::uint8_t(rng()));
         if (now.gap() == game::TablePlaces && now.covered.size() < stackFirst && now.places[Turn].open)
             return step(Turn);
         std::vector<int> set, best;
@@ -132,17 +131,18 @@ public:
         for (int p : best)
             if (!now.places[p].selected)
                 return step(std::uint8_t(p));
-        return step(now.places[Turn].open ? Turn : TakeScore);
+        return step(now.places[Turn].open ? Turn : waitsForTime ? Tick : TakeScore);
     }
 
 private:
     // The table as the player sees it.
     struct Look {
         std::array<game::PlaceState, game::PlaceCount> places;
-        int score, elevens, cardsLeft;
+        int score, elevens, cardsLeft, timeUps;
         game::Phase phase;
         std::optional<int> total;
         std::vector<int> covered;
+        bool operator==(const Look &) const = default;
 
         std::optional<int> face(int p) const
         {
@@ -159,15 +159,14 @@ private:
         }
         int selectedSum() const
         {
-            int sum = 0;
-            for (const game::PlaceState &place : places)
-                sum += place.selected ? place.card.value() : 0;
-            return sum;
+            return std::accumulate(places.begin(), places.end(), 0, [](int sum, const game::PlaceState &p) {
+                return sum + (p.selected ? p.card.value() : 0);
+            });
         }
     };
     Look look() const
     {
-        Look look{{}, table.score(), table.elevens(), cardsLeft, table.phase(), shownTotal, {}};
+        Look look{{}, table.score(), table.elevens(), cardsLeft, timeUps, table.phase(), shownTotal, {}};
         for (int p = 0; p < game::PlaceCount; ++p)
             look.places[p] = table.place(p);
         for (game::Card c : table.covered())
@@ -176,9 +175,10 @@ private:
     }
 
     std::optional<int> shownTotal;
-    int cardsLeft = 30;
+    int cardsLeft = 30, timeUps = 0;
     std::set<int> taken;   // the cards this round's elevens took
     std::size_t stackFirst = 0;
+    bool waitsForTime = false;   // at the end of the round, rather than take the score
 
     bool fail(const QString &why) { return (problem = why).isEmpty(); }
 
@@ -187,12 +187,9 @@ private:
         using game::Phase;
         const Look now = look();
         deepest = std::max(deepest, now.covered.size());
-        if (now.phase == Phase::Announcing)
-            taken.clear();
-        const bool inRound = now.phase == Phase::Announcing || now.phase == Phase::Playing ||
-                             now.phase == Phase::TimeUp;
-        if (now.phase != Phase::Idle && !inRound && now.total)
-            return fail(QString("the running total %1 shows out of play").arg(*now.total));
+        const bool inRound = now.phase != Phase::Idle && now.phase != Phase::Counting && now.phase != Phase::Over;
+        if (now.phase != Phase::Idle && !inRound && (now.total || now.selectedSum()))
+            return fail(QString("a selection or its total %1 shows out of play").arg(now.total.value_or(0)));
 
         // An eleven is made exactly when a click brings the selection to 11,
         // and scores its cards by their rows, and a cleared table 10000.
@@ -211,7 +208,8 @@ private:
         // An eleven that takes the drawn card brings back the one covered
         // last; so does a Turn that moves a drawn card still showing into the
         // lowest gap of the pyramid; with no gap the Turn covers it with the
-        // next card of the deck. A Turn lets go of every card selected.
+        // next card of the deck. A Turn with a drawn card showing lets go
+        // of every card selected.
         std::vector<int> covered = was.covered;
         std::optional<int> drawn = was.face(game::DrawnPlace);
         const bool turn = playing && code == Turn && was.places[Turn].open;
@@ -248,7 +246,7 @@ private:
         if (inRound && int(seen.size()) + now.cardsLeft != 52)
             return fail(QString("%1 cards in play and %2 in the deck").arg(seen.size()).arg(now.cardsLeft));
         if (inRound && !now.places[Turn].open != (now.cardsLeft == 0))
-            return fail(QString("the deck takes no click with %1 cards left").arg(now.cardsLeft));
+            return fail(QString("the deck is %1 with %2 cards left").arg(now.places[Turn].open ? "open" : "shut").arg(now.cardsLeft));
 
         // A card is open exactly while no card of the row below overlaps it;
         // the total shown is the sum of the selection, "0" after an eleven.
@@ -262,6 +260,8 @@ private:
         if (now.phase == Phase::Playing && (now.total.value_or(0) != now.selectedSum() || (eleven && !now.total)))
             return fail(QString("running total %1, selection %2").arg(now.total.value_or(0)).arg(now.selectedSum()));
 
+        if (was.phase == Phase::TimeUp && code < SeeTimeUp && (!(now == was) || pacer.pending()))
+            return fail("the table moved before the player saw that the time was up");
         const bool dealt = code >= Deal && code < Fire;
         const bool between = was.phase == Phase::Over || was.phase == Phase::Idle;
         if (now.score < was.score && !(dealt && between))
