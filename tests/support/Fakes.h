@@ -150,3 +150,12 @@ public:
         return available;
     }
 };
+
+// Every service of the game, faked, for a whole table window.
+struct FakeServices {
+    FakeRandom random;
+    FakePacer pacer;
+    FakeStore store;
+    FakeDialogs dialogs;
+    FakeSystemInfo systemInfo;
+};
