@@ -233,6 +233,9 @@ void frmQuintrel::buildControls()
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
 
     addSizeActions();
+    // The arrows go to the nearest card or button that way, as in every
+    // window; the buttons would otherwise follow the focus chain.
+    ui::arrowsFollowLayout(this);
 
     connect(cmdDeal_, &QPushButton::clicked, &table_, &game::Table::deal);
     connect(cmdTake_, &QPushButton::clicked, &table_, &game::Table::takeScore);
@@ -434,13 +437,14 @@ void frmQuintrel::showPhase(Phase phase)
     for (int p = 0; p < game::PlaceCount; ++p)
         places_[std::size_t(p)]->setEnabled(phase == Phase::Playing && table_.place(p).open);
     // A round starts with the focus and its ring on the deck, a game ends
-    // with the focus on Deal. While the round is announced the buttons are
-    // gone and the cards wait: the table itself holds the focus.
+    // with the focus on Deal. While the round is announced or counted the
+    // buttons are gone and the cards wait: the table itself holds the focus,
+    // which would otherwise go with the hidden button or the closed card.
     if (phase == Phase::Playing)
         places_[game::DeckPlace]->setFocus(Qt::TabFocusReason);
     else if (between)
         cmdDeal_->setFocus(Qt::OtherFocusReason);
-    else if (QWidget *focus = focusWidget(); focus && focus->isHidden())
+    else if (QWidget *focus = focusWidget(); !focus || !focus->isVisible() || !focus->isEnabled())
         setFocus(Qt::OtherFocusReason);
 }
 

@@ -78,6 +78,8 @@ public:
     int elevens() const { return elevens_; }
     std::optional<int> runningTotal() const { return runningTotal_; }
     const Banner &banner() const { return banner_; }
+    // The drawn cards that later Turns covered, the last covered last.
+    const std::vector<Card> &covered() const { return covered_; }
 
 signals:
     void placeChanged(int place);

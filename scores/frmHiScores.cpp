@@ -8,6 +8,7 @@
 #include "ui/Label.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
+#include "ui/Reading.h"
 #include "ui/Scale.h"
 #include "scores/ScoreBook.h"
 #include "scores/ScoreTable.h"
@@ -106,6 +107,9 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
                                               Qt::AlignRight);
     }
 
+    // The arrows go by the buttons' places, as in every window, not round
+    // the focus chain.
+    ui::arrowsFollowLayout(this);
     connect(cmdOkay_, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmHiScores::cmdClear_Click);
     connect(&book_, &scores::ScoreBook::tableChanged, this, &frmHiScores::showEntries);

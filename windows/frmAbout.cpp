@@ -6,6 +6,7 @@
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/Reading.h"
 #include "ui/Scale.h"
 #include "ui/SkullPicture.h"
 #include "version/Version.h"
@@ -64,6 +65,9 @@ frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
                                  "forethought before making your moves."),
                   QRect(1620, 1125, 3315, 1170), ui::Black, Qt::AlignLeft, dialog);
 
+    // The arrows go by the buttons' places, as in every window, not round
+    // the focus chain.
+    ui::arrowsFollowLayout(this);
     connect(ok, &QPushButton::clicked, this, &frmAbout::reject);
     connect(systemInfoButton, &QPushButton::clicked, this, &frmAbout::startSystemInfo);
     ok->setFocus();

@@ -1,21 +1,28 @@
 // What the player sees of the table: the window bound to the model, the
-// clock, the name prompt at the end of a game, and the other windows taking
-// and giving back the input.
+// clock, every key of every window, what a screen reader is told, the name
+// prompt at the end of a game, and the other windows taking and giving back
+// the input, also to a monkey.
 
 #include "app/frmQuintrel.h"
+#include "backs/frmBacks.h"
 #include "cards/CardPicture.h"
+#include "game/Game.h"
 #include "scores/frmHiScores.h"
 #include "support/Desktop.h"
 #include "support/Fakes.h"
-#include "windows/frmMenu.h"
+#include "ui/Announcer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
+
+#include <random>
 
 namespace {
 
@@ -41,14 +48,6 @@ struct Window : FakeDesktop {
         const QRect r(place(p)->mapTo(w.get(), QPoint()), place(p)->size());
         return w->screen()->grabWindow(w->winId()).toImage().copy(r);
     }
-    // Lets a banner pass, takes the score and lets the counts run out.
-    void finishRound()
-    {
-        pacer.drain();
-        find<QPushButton>("cmdTake")->click();
-        pacer.drain();
-        QCoreApplication::processEvents();   // game over reaches the high scores
-    }
 };
 
 // The card inside its rounded corners, as the screen shows it.
@@ -70,7 +69,53 @@ QStringList visibleButtons(const Window &t)
     return names;
 }
 
-const QStringList Between = {"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"};
+// What a screen reader is told of a card or a back: name, description and
+// the states it reads out.
+QString reading(QWidget *w)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    return QStringList{a->text(QAccessible::Name), a->text(QAccessible::Description),
+                       a->state().selected ? "selected" : "", a->state().disabled ? "off" : "on"}.join('|');
+}
+
+// What the player sees that a key can change: the windows up besides the
+// table, the table taking no input, the banner, the running total, the
+// cards left, the cards and backs selected, the message boxes, the size of
+// the table, the back saved, and the game ended.
+QSet<QString> sight(const Window &t, int exits)
+{
+    QSet<QString> facts;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || !w->objectName().startsWith("frm"))
+            continue;
+        if (w != t.w.get())
+            facts << "up:" + w->objectName();
+        for (CardPicture *c : w->findChildren<CardPicture *>())
+            if (QAccessible::queryAccessibleInterface(c)->state().selected)
+                facts << "picked:" + c->objectName();
+    }
+    facts << "total:" + t.text("lblRunTot") << "cards:" + t.text("lblCardsLeft")
+          << "scale:" + QString::number(t.w->tableScale(), 'f', 2);
+    auto add = [&](bool seen, const QString &fact) { facts << (seen ? fact : QString()); };
+    add(!t.w->isEnabled(), "off");
+    add(t.shown("lblBonusTxt"), "banner:" + t.text("lblBonusTxt"));
+    for (int i = 0; i < t.dialogs.messages.size(); ++i)
+        facts << QString("box%1:%2").arg(i + 1).arg(t.dialogs.messages[i].title);
+    const QByteArray saved = t.store.files.value("cardbacks.dat");
+    add(!saved.isEmpty(), "back:" + saved.left(1).toHex());
+    add(exits > 0, "exit");
+    facts.remove(QString());
+    return facts;
+}
+
+// A key pressed where the focus is, in `window` on `focus`; the focus then
+// on `then`, and what came into sight (+) and went (-). Key_unknown: no
+// key, time passes until the game waits for the player.
+struct Press {
+    const char *window, *focus;
+    QKeyCombination key;
+    const char *then, *change;
+};
 
 } // namespace
 
@@ -84,42 +129,57 @@ private slots:
         t.store.files["cardbacks.dat"] = QByteArray::fromHex("0700");
         t.open();
         QCOMPARE(t.text("lblHighScore"), QString("1234"));
-        QCOMPARE(visibleButtons(t), Between);
-        for (int p : {7, 22, 23}) {   // places nothing lies over
+        QVERIFY(t.text("lblScoreTot").isEmpty() && t.text("lblRunTot").isEmpty());
+        QVERIFY(!t.shown("lblBonusTxt") && !t.shown("lblBonusScore"));
+        QCOMPARE(visibleButtons(t), (QStringList{"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"}));
+        for (int p : {7, 22, 23})   // places nothing lies over
             QCOMPARE(inner(t.onScreen(p)), backPicture(7));
-            QVERIFY(!t.place(p)->isEnabled());
-        }
     }
 
+    // A round on screen, and what a screen reader is told of every place:
+    // a card by its rank and suit, covered, selected or taking no click; the
+    // deck by its cards left; the empty drawn place.
     void roundOnScreen()
     {
+        // Each suit runs Ace, 2 to 10, and Aces where a Jack, a Queen and a King would be.
+        const QStringList ranks = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                   "Eight", "Nine", "Ten", "Ace", "Ace", "Ace"};
+        const QStringList suits = {"Spades", "Hearts", "Clubs", "Diamonds"};
+        auto card = [&](int n) { return ranks[(n - 1) % 13] + " of " + suits[(n - 1) / 13]; };
         Window t;
-        t.random.stackDeck({});   // card n + 1 on place n
+        t.random.stackDeck({});   // card n + 1 on place n, then 23 to 52 from the deck
         t.open();
+        for (int p = 0; p < game::DrawnPlace; ++p)
+            QCOMPARE(reading(t.place(p)), QString("Card face down|||off"));
+        QCOMPARE(reading(t.place(game::DeckPlace)), QString("Deck|||off"));
         t.find<QPushButton>("cmdDeal")->click();
-        QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 1"));
         QCOMPARE(t.text("lblScoreTot"), QString("0"));
-        QCOMPARE(t.text("lblCardsLeft"), QString("30"));
         QVERIFY(visibleButtons(t).isEmpty());
         QVERIFY(!t.place(7)->isEnabled());   // not before the clock runs
         auto *clock = t.find<QTimer>("Timer1");
         QVERIFY(!clock->isActive());
 
         QCOMPARE(t.pacer.fire(), 1500);
-        QVERIFY(!t.shown("lblBonusTxt"));
         QVERIFY(clock->isActive());
         QCOMPARE(clock->interval(), 1000);
         QCOMPARE(visibleButtons(t), QStringList{"cmdTake"});
-        for (int p = 0; p < game::PlaceCount; ++p)
-            QCOMPARE(t.place(p)->isEnabled(), p == 7 || p == 20 || p == 21 || p == 23);
-
         // A selected card wears a red frame inside its edge; let go, none.
         const QPoint edge(37, 2);
         QTest::mouseClick(t.place(7), Qt::LeftButton, {}, QPoint(37, 50));
         QCOMPARE(t.onScreen(7).pixelColor(edge), QColor(255, 0, 0));
-        QCOMPARE(t.text("lblRunTot"), QString::number(game::Card{8}.value()));
+        for (int p = 0; p < game::TablePlaces; ++p)   // 7 selected, 20 and 21 open, the rest covered
+            QCOMPARE(reading(t.place(p)),
+                     card(p + 1) + (p == 7 ? "|selected|selected|on" : p > 19 ? "|||on" : "|covered||off"));
+        QCOMPARE(reading(t.place(game::DrawnPlace)), QString("No drawn card|||off"));
         QTest::mouseClick(t.place(7), Qt::LeftButton, {}, QPoint(37, 50));
         QCOMPARE(t.onScreen(7).pixelColor(edge), QColor(255, 255, 255));
+        // The 30 cards of the deck, each on the drawn place in turn.
+        for (int n = 23; n <= 52; ++n) {
+            QCOMPARE(reading(t.place(game::DeckPlace)),
+                     n == 52 ? QString("Deck, 1 card|||on") : QString("Deck, %1 cards|||on").arg(53 - n));
+            QTest::mouseClick(t.place(game::DeckPlace), Qt::LeftButton);
+            QCOMPARE(reading(t.place(game::DrawnPlace)), card(n) + "|||on");
+        }
 
         // The clock drives the bar; the 91st tick says the time is up.
         QMetaObject::invokeMethod(clock, "timeout");
@@ -131,66 +191,179 @@ private slots:
         QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 2"));
     }
 
-    void playedFromTheKeyboard()
+    // Every key of every window, and where each leaves the focus, in one
+    // game played from the keyboard: the menu and the windows it opens
+    // first, then two rounds, the high scores after GAME OVER, a new game.
+    void everyKeyOfEveryWindow()
     {
+        const Qt::Key Enter = Qt::Key_Return, Time = Qt::Key_unknown;
+        const QKeyCombination Pad(Qt::KeypadModifier, Qt::Key_Enter);
+        const char *T = "frmQuintrel", *M = "frmMenu", *B = "frmBacks";
+        const Press presses[] = {
+            {T, "cmdDeal", Qt::Key_F1, "cmdDeal", "+box1:Keys"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_Minus, "cmdDeal", "-scale:1.00, +scale:0.75"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_Minus, "cmdDeal", ""},   // no smaller
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_Plus, "cmdDeal", "-scale:0.75, +scale:1.00"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_Equal, "cmdDeal", "-scale:1.00, +scale:1.25"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_0, "cmdDeal", "-scale:1.25, +scale:1.00"},
+            {T, "cmdDeal", Qt::Key_Down, "cmdDeal", ""},   // nothing below Deal
+            {T, "cmdDeal", Qt::Key_Up, "cmdScores", ""},
+            {T, "cmdScores", Qt::ALT | Qt::Key_M, "cmdCredits", "+up:frmMenu, +off"},
+            // The menu: three buttons above three, the arrows by their places.
+            {M, "cmdCredits", Enter, "Command1", "-up:frmMenu, +up:frmCredits"},
+            {"frmCredits", "Command1", Enter, "cmdCredits", "-up:frmCredits, +up:frmMenu"},
+            {M, "cmdCredits", Qt::Key_Right, "cmdInst", ""},
+            {M, "cmdInst", Enter, "Command1", "-up:frmMenu, +up:frmInstruct"},
+            {"frmInstruct", "Command1", Qt::Key_Right, "Command1", ""},
+            {"frmInstruct", "Command1", Pad, "cmdInst", "-up:frmInstruct, +up:frmMenu"},
+            {M, "cmdInst", Qt::Key_Space, "Command1", "-up:frmMenu, +up:frmInstruct"},
+            {"frmInstruct", "Command1", Qt::Key_Escape, "cmdInst", "-up:frmInstruct, +up:frmMenu"},
+            {M, "cmdInst", Qt::Key_Right, "cmdAbout", ""},
+            {M, "cmdAbout", Qt::Key_Right, "cmdAbout", ""},
+            {M, "cmdAbout", Enter, "cmdOK", "-up:frmMenu, +up:frmAbout"},
+            {"frmAbout", "cmdOK", Qt::Key_Down, "cmdSysInfo", ""},
+            {"frmAbout", "cmdSysInfo", Qt::Key_Down, "cmdSysInfo", ""},
+            {"frmAbout", "cmdSysInfo", Qt::ALT | Qt::Key_S, "cmdSysInfo", "+box2:quintrel"},   // no tool here
+            {"frmAbout", "cmdSysInfo", Qt::Key_Escape, "cmdAbout", "-up:frmAbout, +up:frmMenu"},
+            {M, "cmdAbout", Qt::Key_Down, "cmdClose", ""},
+            {M, "cmdClose", Qt::Key_Left, "cmdBacks", ""},
+            // The chooser opens on the back in use; Space picks, Enter
+            // chooses and closes, Escape goes back without a choice.
+            {M, "cmdBacks", Qt::Key_Space, "imgCardBack0", "-up:frmMenu, +up:frmBacks, +picked:imgCardBack0"},
+            {B, "imgCardBack0", Qt::Key_Down, "imgCardBack5", ""},
+            {B, "imgCardBack5", Qt::Key_Right, "imgCardBack6", ""},
+            {B, "imgCardBack6", Qt::Key_Up, "imgCardBack1", ""},
+            {B, "imgCardBack1", Qt::Key_Space, "imgCardBack1", "-picked:imgCardBack0, +picked:imgCardBack1"},
+            {B, "imgCardBack1", Qt::Key_Escape, "cmdBacks", "-up:frmBacks, -picked:imgCardBack1, +up:frmMenu"},
+            {M, "cmdBacks", Enter, "imgCardBack0", "-up:frmMenu, +up:frmBacks, +picked:imgCardBack0"},
+            {B, "imgCardBack0", Qt::Key_Down, "imgCardBack5", ""},
+            {B, "imgCardBack5", Enter, "cmdBacks", "-up:frmBacks, -picked:imgCardBack0, +up:frmMenu, +back:05"},
+            {M, "cmdBacks", Qt::Key_Escape, "cmdDeal", "-up:frmMenu, -off"},
+            {T, "cmdDeal", Qt::ALT | Qt::Key_H, "cmdOkay", "+up:frmHiScores, +off"},
+            {"frmHiScores", "cmdOkay", Qt::Key_Left, "cmdOkay", ""},   // Clear is to the right
+            {"frmHiScores", "cmdOkay", Qt::Key_Escape, "cmdDeal", "-up:frmHiScores, -off"},
+            {T, "cmdDeal", Qt::ALT | Qt::Key_E, "cmdDeal", "+exit"},
+            // Round 1: while its banner shows, the table holds the focus
+            // and takes no key; then the deck has it.
+            {T, "cmdDeal", Enter, T, "+banner:ROUND 1"},
+            {T, T, Qt::Key_N, T, ""},
+            {T, T, Time, "imgSpot23", "-banner:ROUND 1"},
+            {T, "imgSpot23", Qt::Key_Up, "imgSpot7", ""},
+            {T, "imgSpot7", Qt::Key_Left, "imgSpot20", ""},
+            {T, "imgSpot20", Qt::Key_Left, "imgSpot20", ""},   // no card that way
+            {T, "imgSpot20", Qt::Key_Space, "imgSpot20", "+picked:imgSpot20, -total:, +total:5"},
+            {T, "imgSpot20", Qt::Key_Right, "imgSpot21", ""},
+            // 5 + 6: both go, and the focus to the nearest card left (18,
+            // as near as 19, comes first).
+            {T, "imgSpot21", Pad, "imgSpot18", "-picked:imgSpot20, -total:5, +total:0"},
+            {T, "imgSpot18", Qt::Key_N, "imgSpot18", "-cards:30, +cards:29"},
+            {T, "imgSpot18", Qt::Key_S, "imgSpot18", ""},
+            {T, "imgSpot18", Qt::Key_Down, "imgSpot22", ""},
+            {T, "imgSpot22", Enter, "imgSpot22", "+picked:imgSpot22, -total:0, +total:10"},
+            // The Turn lets the drawn card go, into the gap at 20.
+            {T, "imgSpot22", Qt::Key_N, "imgSpot23", "-picked:imgSpot22, -total:10, +total:0"},
+            {T, "imgSpot23", Qt::Key_Tab, "cmdTake", ""},
+            {T, "cmdTake", Qt::SHIFT | Qt::Key_Backtab, "imgSpot23", ""},
+            {T, "imgSpot23", Qt::Key_Tab, "cmdTake", ""},
+            {T, "cmdTake", Enter, T, "-total:0, +total:, +banner:ELEVENS BONUS"},
+            {T, T, Time, "imgSpot23", "-banner:ELEVENS BONUS, -cards:29, +cards:30"},
+            {T, "imgSpot23", Qt::ALT | Qt::Key_T, T, "+banner:TIME LEFT BONUS"},
+            // GAME OVER: the score enters the high scores, which take the
+            // input until Escape; then Deal has the focus.
+            {T, T, Time, "cmdOkay", "-banner:TIME LEFT BONUS, +banner:GAME OVER, +up:frmHiScores, +off"},
+            {"frmHiScores", "cmdOkay", Qt::Key_Escape, "cmdDeal", "-up:frmHiScores, -off"},
+            {T, "cmdDeal", Qt::ALT | Qt::Key_D, T, "-banner:GAME OVER, +banner:ROUND 1"},
+        };
         Window t;
         t.random.stackDeck({1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                             22, 5, 6});   // a 5 on place 20, a 6 on 21, then card 23
+        t.dialogs.typed = [] { return QString("ANN"); };
         t.open();
         QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
-        auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-        // What a screen reader is told without the focus moving: the keys
-        // come faster than it speaks, so it hears them as one message.
-        QSignalSpy said(t.find("announcer"), SIGNAL(said(QString)));
-        key(Qt::Key_Space);   // Deal has the focus from the start
-        QCOMPARE(t.pacer.fire(), 1500);
-        QVERIFY(inner(t.onScreen(23)) != backPicture(0));   // the focus ring, at once
-        const QString five = t.place(20)->accessibleName();
-        QCOMPARE(QApplication::focusWidget(), t.place(23));   // the deck
-        key(Qt::Key_Up);       // the card straight above, place 7
-        key(Qt::Key_Left);     // past the covered cards to place 20
-        QCOMPARE(QApplication::focusWidget(), t.place(20));
-        key(Qt::Key_Space);
-        key(Qt::Key_Right);    // along the row to 21
-        key(Qt::Key_Return);   // 5 + 6: both go
-        QVERIFY(!t.place(20)->isVisible() && !t.place(21)->isVisible());
-        QCOMPARE(t.text("lblEleven"), QString("1"));
-        // The focus went on to the nearest card that takes it, 18 (as near as
-        // 19), not along the focus chain to the deck; N turns the deck.
-        QCOMPARE(QApplication::focusWidget(), t.place(18));
-        key(Qt::Key_N);
-        QCOMPARE(t.place(23)->accessibleName(), QString("Deck, 29 cards"));
-        key(Qt::Key_S);
-        QTRY_COMPARE(said.value(0).value(0).toString(),
-                     "ROUND 1. " + five + ", selected, total 5. Eleven, 400 points, score 400. Turned Ten "
-                     "of Hearts, 29 cards left. Score 400, 90 seconds left, 1 eleven, 29 cards left, round 1");
+        t.find<QTimer>("Timer1")->setInterval(1000000);   // no second passes in this game
+        QStringList told;   // what a screen reader is told, without the focus moving
+        connect(&ui::Announcer::of(t.w.get()), &ui::Announcer::said, [&](const QString &m) { told << m; });
+        QSignalSpy exits(t.w.get(), &frmQuintrel::exitRequested);
+        for (const Press &press : presses) {
+            const QString where = QString("%1 on %2: ").arg(QKeySequence(press.key).toString(), press.focus);
+            QWidget *focus = QApplication::focusWidget();   // there since the press before
+            QVERIFY2(focus, qPrintable(where));
+            QCOMPARE(focus->window()->objectName() + "/" + focus->objectName(), QString(press.window) + "/" + press.focus);
+            const QSet<QString> before = sight(t, exits.size());
+            if (press.key.key() == Time) {
+                t.pacer.drain();
+                QCoreApplication::processEvents();   // the game over reaches the high scores
+            } else {
+                QTest::keyClick(focus, press.key.key(), press.key.keyboardModifiers());
+            }
+            // The focus, and the facts that came and went; a button pressed
+            // by its Alt letter goes down and up before it acts.
+            auto seen = [&] {
+                const QSet<QString> after = sight(t, exits.size());
+                QStringList change;
+                for (const QString &fact : after - before)
+                    change << "+" + fact;
+                for (const QString &fact : before - after)
+                    change << "-" + fact;
+                change.sort();
+                const QWidget *now = QApplication::focusWidget();
+                return where + (now ? now->objectName() : QString()) + " " + change.join(", ");
+            };
+            QStringList expected = QString(press.change).split(", ", Qt::SkipEmptyParts);
+            expected.sort();
+            QTRY_COMPARE_WITH_TIMEOUT(seen(), where + press.then + " " + expected.join(", "), 1000);
+        }
+        QCOMPARE(inner(t.onScreen(game::DeckPlace)), backPicture(5));   // the back chosen
+        QCOMPARE(t.text("lblHighScore"), QString("19400"));
+        QTRY_COMPARE(told.join(". "),
+                     QString("ROUND 1. Five of Spades, selected, total 5. Eleven, 400 points, score 400. "
+                             "Turned Ten of Hearts, 29 cards left. "
+                             "Score 400, 90 seconds left, 1 eleven, 29 cards left, round 1. "
+                             "Ten of Hearts, selected, total 10. "
+                             "No card turned: the drawn Ten of Hearts fills the gap in the pyramid. "
+                             "ELEVENS BONUS 1000. TIME LEFT BONUS 9000. ROUND 2. ELEVENS BONUS 0. "
+                             "TIME LEFT BONUS 9000. GAME OVER, final score 19400. ROUND 1"));
+        t.w->close();   // the title bar's close box ends the game like Exit
+        QCOMPARE(exits.size(), 2);
     }
 
     void gameOverOffersTheScore()
     {
         Window t;
         platform::QtDialogs desktop;
+        t.random.stackDeck(deck::clearable());
         t.open(&desktop);
-        QSignalSpy said(t.find("announcer"), SIGNAL(said(QString)));
+        t.find<QTimer>("Timer1")->setInterval(1000000);   // no second passes in this game
+        QStringList told;
+        connect(&ui::Announcer::of(t.w.get()), &ui::Announcer::said, [&](const QString &m) { told << m; });
         t.find<QPushButton>("cmdDeal")->click();
-        t.finishRound();   // and round 2 is dealt
+        t.pacer.fire();   // the round's banner
+        for (auto [a, b] : deck::ClearingPairs) {
+            t.w->table().clickPlace(a);
+            t.w->table().clickPlace(b);
+        }
+        t.pacer.drain();   // the counts, and round 2 is dealt
         QRect prompt;
         answerNextDialog("ANN", Qt::Key_Return, [&](QDialog &d) { prompt = d.frameGeometry(); });
-        t.finishRound();
-        // Each bonus once, with its final amount (the counts outrun speech).
-        QTRY_COMPARE(said.value(0).value(0).toString(),
-                     QString("ROUND 1. ELEVENS BONUS 0. TIME LEFT BONUS 9000. ROUND 2. ELEVENS BONUS 0. "
-                             "TIME LEFT BONUS 9000. GAME OVER, final score 18000"));
-        // Two rounds of 90 seconds left: 9000 each.
+        t.pacer.drain();
+        t.find<QPushButton>("cmdTake")->click();
+        t.pacer.drain();
+        QCoreApplication::processEvents();   // game over reaches the high scores
+        // Each count once, with its final amount (the counts outrun speech):
+        // the pyramid 9600, 10000 for clearing it, 1000 for each of the 30
+        // cards left, 11 elevens and 90 seconds; round 2 its 90 seconds.
+        const QString counts = "CLEAR SCREEN 10000. CARDS LEFT 30000. ELEVENS BONUS 11000. TIME LEFT BONUS 9000. "
+                               "ROUND 2. ELEVENS BONUS 0. TIME LEFT BONUS 9000. GAME OVER, final score 78600";
+        QTRY_VERIFY2(told.join(". ").endsWith(counts), qPrintable(told.join(". ")));
         QCOMPARE(t.text("lblBonusTxt"), QString("GAME OVER"));
-        QCOMPARE(visibleButtons(t), Between);
+        QCOMPARE(visibleButtons(t), (QStringList{"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"}));
         // The name prompt opened below the banner, in line with it: the
         // banner stayed in view.
         const QLabel *label = t.find<QLabel>("lblBonusTxt");
         const QRect banner(label->mapToGlobal(QPoint()), label->size());
         QVERIFY2(prompt.top() > banner.bottom() && std::abs(prompt.center().x() - banner.center().x()) <= 1,
                  qPrintable(QString("prompt at %1, %2").arg(prompt.x()).arg(prompt.y())));
-        QCOMPARE(t.text("lblHighScore"), QString("18000"));
+        QCOMPARE(t.text("lblHighScore"), QString("78600"));
         // The high score window, with the name typed, has the input until its OK.
         frmHiScores *scores = &t.w->hiScores();
         QVERIFY(scores->isVisible() && !t.w->isEnabled());
@@ -199,30 +372,63 @@ private slots:
         QVERIFY(t.w->isEnabled() && !scores->isVisible());
     }
 
-    void otherWindowsTakeTheInput()
+    // The backs named by what they show, the chosen one selected.
+    void everyBackIsNamed()
+    {
+        const QStringList backs = {"Chrome skull", "Dusk clouds", "Ornate pattern", "Fruit still life", "Swirl",
+                                   "Dark red texture", "Red weave", "Lava lamp", "Sea and boat", "Starfield"};
+        frmBacks chooser;
+        chooser.setCurrent(3);
+        chooser.showWindow();
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(reading(chooser.findChild<QWidget *>(QString("imgCardBack%1").arg(i))),
+                     backs[i] + (i == 3 ? ", selected|" : "|") + backs[i] + (i == 3 ? "|selected|on" : "||on"));
+    }
+
+    // A monkey at the real windows: thousands of random clicks on whatever
+    // can be clicked, keys, closes by the desktop, clock ticks and pauses
+    // ending, with every dialog answered at random. However it goes, the
+    // table must never be left disabled with no other window of the game up
+    // to give it back.
+    void tableIsNeverLeftDisabled()
     {
         Window t;
+        std::mt19937 rng(7);
+        t.dialogs.typed = [&] { return QString(rng() % 2 ? "Zoë" : ""); };
+        t.dialogs.answer = [&] { return platform::Answer(1 + rng() % 2); };
         t.open();
-        QTest::mouseClick(t.find<QPushButton>("cmdMenu"), Qt::LeftButton);
-        QVERIFY(t.w->menu().isVisible() && !t.w->isEnabled());
-        // A back chosen in the menu's chooser shows on every place at once, and
-        // is saved.
-        QCOMPARE(inner(t.onScreen(23)), backPicture(0));
-        emit t.w->menu().backChosen(3);
-        QCOMPARE(inner(t.onScreen(23)), backPicture(3));
-        QCOMPARE(t.store.files["cardbacks.dat"], QByteArray::fromHex("0300"));
-        emit t.w->menu().closed();
-        QVERIFY(t.w->isEnabled());
-
-        QTest::mouseClick(t.find<QPushButton>("cmdScores"), Qt::LeftButton);
-        QVERIFY(t.w->hiScores().isVisible() && !t.w->isEnabled());
-        t.w->hiScores().close();
-        QVERIFY(t.w->isEnabled());
-
-        QSignalSpy exit(t.w.get(), &frmQuintrel::exitRequested);
-        QTest::mouseClick(t.find<QPushButton>("cmdExit"), Qt::LeftButton);
-        t.w->close();   // the title bar's close box ends the game too
-        QCOMPARE(exit.size(), 2);
+        frmQuintrel &table = *t.w;
+        for (int n = 0; n < 12000; ++n) {
+            QList<QWidget *> windows = {&table};
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w != &table && w->isVisible() && w->objectName().startsWith("frm") &&
+                    w->objectName() != "frmBrowser")
+                    windows << w;
+            QVERIFY2(table.isEnabled() || windows.size() > 1,
+                     qPrintable(QString("after action %1 no window gives the input back").arg(n)));
+            QWidget *window = windows[int(rng() % windows.size())];
+            QList<QWidget *> targets;
+            for (QWidget *w : window->findChildren<QWidget *>())
+                if (w->isVisible() && w->isEnabled() && w->objectName() != "cmdWeb" &&
+                    w->objectName() != "cmdExit" &&
+                    (qobject_cast<QPushButton *>(w) || w->objectName().startsWith("img")))
+                    targets << w;
+            const int roll = int(rng() % 100);
+            if (roll < 60 && !targets.isEmpty())
+                QTest::mouseClick(targets[int(rng() % targets.size())], Qt::LeftButton);
+            else if (roll < 70)
+                QTest::keyClick(window, rng() % 2 ? Qt::Key_Escape : Qt::Key_Return);
+            else if (roll < 75 && window != &table)
+                window->close();
+            else if (roll < 85)
+                for (int ticks = int(rng() % 30); ticks >= 0; --ticks)
+                    table.table().tick();
+            else
+                rng() % 4 ? void(t.pacer.fire()) : t.pacer.drain();
+            QCoreApplication::processEvents();
+        }
+        // It really played: games ended and were offered to the table.
+        QVERIFY(t.dialogs.prompts.size() > 10);
     }
 };
 

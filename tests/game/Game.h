@@ -11,7 +11,7 @@ struct Game {
     FakePacer pacer;
     game::Table table;
     // What the table announced, in order; a blank is an empty text.
-    QStringList cardsLeft, runningTotals, banners;
+    QStringList cardsLeft, banners;
     QList<int> elevens, seconds;
 
     // On the fake pacer, unless a real one is given.
@@ -20,8 +20,6 @@ struct Game {
         using game::Table;
         auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
         QObject::connect(&table, &Table::cardsLeftChanged, [this, text](int n) { cardsLeft << text(n); });
-        QObject::connect(&table, &Table::runningTotalChanged,
-                         [this, text](std::optional<int> t) { runningTotals << text(t); });
         QObject::connect(&table, &Table::bannerChanged,
                          [this, text](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
         QObject::connect(&table, &Table::elevensChanged, [this](int n) { elevens << n; });
@@ -36,23 +34,6 @@ struct Game {
         table.deal();
         QCOMPARE(pacer.fire(), 1500);
         QCOMPARE(table.phase(), game::Phase::Playing);
-    }
-    // Deals with these cards on these places, the rest in ascending order.
-    void dealWith(const QMap<int, int> &cardOnPlace)
-    {
-        QList<int> rest;
-        for (int n = 1; n <= 52; ++n)
-            if (!cardOnPlace.values().contains(n))
-                rest.append(n);
-        QList<int> order;
-        for (int p = 0; p < 52; ++p)
-            order.append(cardOnPlace.value(p, 0) ? cardOnPlace.value(p) : rest.takeFirst());
-        deal(order);
-    }
-    int card(int place) const { return table.place(place).card.number; }
-    bool shows(int place) const
-    {
-        return table.place(place).shows == game::PlaceState::Shows::Face;
     }
     // Selects the cards on these places, one click each.
     void click(std::initializer_list<int> places)
