@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 using scores::Table;
@@ -102,6 +103,7 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
                   Qt::AlignLeft)->setText(QStringLiteral("#%1").arg(i + 1));
         lblName_[std::size_t(i)] = makeLabel(QStringLiteral("lblName%1").arg(i), row, NameLeft,
                                              NameWidth, row.nameHeight, Qt::AlignLeft);
+        lblName_[std::size_t(i)]->installEventFilter(this);
         lblScore_[std::size_t(i)] = makeLabel(QStringLiteral("lblScore%1").arg(i), row,
                                               ScoreLeft, ScoreWidth, row.scoreHeight,
                                               Qt::AlignRight);
@@ -201,4 +203,23 @@ void frmHiScores::closeEvent(QCloseEvent *event)
     // The close box acts as OK.
     event->accept();
     emit closed();
+}
+
+bool frmHiScores::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ten wide letters run past a name's place in the large type of the
+    // first rows: such a name is drawn narrower, never cut.
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label || event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    const int room = label->contentsRect().width();
+    const int wide = label->fontMetrics().horizontalAdvance(label->text());
+    if (wide <= room || room <= 0)
+        return false;
+    QPainter painter(label);
+    painter.setFont(label->font());
+    painter.setPen(label->palette().color(QPalette::WindowText));
+    painter.scale(double(room) / wide, 1.0);
+    painter.drawText(QRect(0, 0, wide, label->height()), int(label->alignment()), label->text());
+    return true;
 }

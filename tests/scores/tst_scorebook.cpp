@@ -79,6 +79,10 @@ private slots:
         w->GetScores();
         QCOMPARE(text("lblScore0") + " " + text("lblScore1"), QString("10 0"));
         QCOMPARE(text("lblName0") + text("lblName1"), QString::fromUtf8("?‘’“”•–—˜™š›œ?žŸ    "));
+        // Ten wide letters show whole in the first row's large type: the
+        // tenth changes what the row shows.
+        auto row = [&](const char *name) { put({name}); w->GetScores(); return w->findChild<QLabel *>("lblName0")->grab().toImage(); };
+        QVERIFY(row("WWWWWWWWWW") != row("WWWWWWWWW"));
     }
 
     void startStateAndCardBack()
