@@ -2,7 +2,7 @@
 // game makes it, for the tests that stop or fail it at each step:
 //   score_saver enter <score> <name> | clear | back <n> | start
 // Prints each message the player would see; exits 0 when it saved (start:
-// always), 1 when it did not.
+// always), 1 when it did not, 3 when it closed a descriptor not its own.
 
 #include "platform/DataStore.h"
 #include "scores/ScoreBook.h"
@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -34,5 +36,8 @@ int main(int argc, char *argv[])
     else
         return 2;
     std::fflush(stdout);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        if (::fcntl(fd, F_GETFD) == -1)
+            return 3;
     return saved ? 0 : 1;
 }
