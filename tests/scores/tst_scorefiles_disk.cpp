@@ -227,7 +227,9 @@ private slots:
         QTest::newRow("hiscores.dat: dangling link") << "hiscores.dat" << "dangling" << "link";
         QTest::newRow("names.dat: a device") << "names.dat" << "device" << "link";
         QTest::newRow("a folder that takes no file") << "" << "no file" << "does not take its journal";
-        QTest::newRow("a removed folder") << "" << "removed" << "started in has been removed";
+        QTest::newRow("a removed folder") << "" << "removed"
+                                          << "file \"hiscores.dat\" in the folder it was started in:\nthe folder it was "
+                                             "started in has been removed";
         // A file-size limit fails the write; it must not end the game.
         QTest::newRow("a file-size limit") << "" << "RLIMIT_FSIZE" << "save the file \"hiscores.dat\"";
     }
