@@ -12,10 +12,28 @@
 #include "version/Version.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+// The player's settings, unless something other than a file stands under
+// their name: a pipe would hold up the start, and a link to a device feed it
+// without end. The table then opens at its designed size, and nothing is
+// written there.
+bool settingsUsable()
+{
+    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/quintrel/quintrel.conf"));
+    return !file.exists() || file.isFile();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,13 +52,17 @@ int main(int argc, char *argv[])
     frmQuintrel table({random, pacer, store, dialogs, systemInfo});
     // The table's size is the player's own, kept in the configuration folder
     // (on Linux ~/.config/quintrel/quintrel.conf), apart from the game's files.
-    QSettings settings(QStringLiteral("quintrel"), QStringLiteral("quintrel"));
-    table.useScale(settings.value(QStringLiteral("table/scale"), 1.0).toDouble());
+    std::optional<QSettings> settings;
+    if (settingsUsable())
+        settings.emplace(QStringLiteral("quintrel"), QStringLiteral("quintrel"));
+    table.useScale(settings ? settings->value(QStringLiteral("table/scale"), 1.0).toDouble() : 1.0);
     // Every game file is written the moment its content changes, so only the
     // size is left to save: the game ends at once.
     QObject::connect(&table, &frmQuintrel::exitRequested, [&] {
-        settings.setValue(QStringLiteral("table/scale"), table.tableScale());
-        settings.sync();
+        if (settings) {
+            settings->setValue(QStringLiteral("table/scale"), table.tableScale());
+            settings->sync();
+        }
         std::_Exit(0);
     });
     table.show();

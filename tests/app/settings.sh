@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The game itself on a virtual display: the table's size kept from one start
+# to the next in the player's settings, and a start that nothing standing
+# under the settings file's name can hold up or break.
+# Usage: settings.sh path/to/quintrel
+set -uo pipefail
+game=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" GAME="$game" FOLDER="$work/folder"
+mkdir -p "$XDG_CONFIG_HOME/quintrel" "$FOLDER" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# A display of its own, searched from a random number: another run of the
+# tests may be starting one at the same moment.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" bash -c '
+  conf=$XDG_CONFIG_HOME/quintrel/quintrel.conf
+  failed=0
+  # Starts the game, presses the keys given and then Alt+E on its table;
+  # says the size the table opened at and how the game ended.
+  play() {
+    (cd "$FOLDER" && exec "$GAME" 2> /dev/null) & pid=$!
+    win=$(timeout 20 xdotool search --sync --name "^Quintrel$" | head -1)
+    size=$(xdotool getwindowgeometry "$win" 2> /dev/null | sed -n "s/ *Geometry: //p")
+    xdotool windowfocus --sync "$win" sleep 0.3 key --delay 150 "$@" alt+e 2> /dev/null
+    for _ in $(seq 100); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2> /dev/null
+    wait "$pid"
+    echo "${size:-no table} $?"
+  }
+  expect() {
+    if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: \"$2\", not \"$3\""; failed=1; fi
+  }
+
+  expect "a first start, made smaller" "$(play ctrl+minus)" "592x453 0"
+  expect "the smaller size saved" "$(grep -c "^scale=0.75$" "$conf")" 1
+  expect "the next start at that size" "$(play)" "444x340 0"
+
+  # What else may stand under the name: a start at the designed size,
+  # and the thing left as it was.
+  rm -f "$conf" && mkfifo "$conf"
+  expect "a pipe" "$(play) $(stat -c %F "$conf")" "592x453 0 fifo"
+  rm -f "$conf" && ln -s /dev/zero "$conf"
+  expect "a link to a device" "$(play) $(readlink "$conf")" "592x453 0 /dev/zero"
+  rm -f "$conf" && mkdir "$conf"
+  expect "a folder" "$(play) $(stat -c %F "$conf")" "592x453 0 directory"
+  exit "$failed"'
