@@ -7,6 +7,8 @@
 //   QUINTREL_SHIM_AT     the number (from 1) of the call to act on
 //   QUINTREL_SHIM_DO     kill | stop | eio | enospc, done before the call
 //   QUINTREL_SHIM_NOCREATE  any value: the folder takes no new file (EACCES)
+//   QUINTREL_SHIM_NOREAD    any value: no file of the folder can be read (EIO)
+//   QUINTREL_SHIM_WRITES0   any value: a write to the folder's files takes no byte
 
 #include <cerrno>
 #include <csignal>
@@ -82,6 +84,8 @@ ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
 {
     if (!record("pwrite", nameOf(fd)))
         return -1;
+    if (std::getenv("QUINTREL_SHIM_WRITES0") && !nameOf(fd).empty())
+        return 0;
     return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, buf, count, offset);
 }
 int fsync(int fd)
@@ -101,6 +105,12 @@ int rename(const char *from, const char *to)
     if (!record("rename", from))
         return -1;
     return next<int (*)(const char *, const char *)>("rename")(from, to);
+}
+ssize_t pread(int fd, void *buf, size_t count, off_t offset)
+{
+    if (std::getenv("QUINTREL_SHIM_NOREAD") && !nameOf(fd).empty())
+        return errno = EIO, -1;
+    return next<ssize_t (*)(int, void *, size_t, off_t)>("pread")(fd, buf, count, offset);
 }
 // The folder takes no new file: what a folder of mode 555 does to anyone
 // but the superuser, who runs the tests in CI.

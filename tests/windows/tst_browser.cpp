@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -19,6 +20,8 @@
 #include <QtTest>
 
 namespace {
+
+constexpr int PageReadChars = 3000;   // what is read aloud of a page, at most
 
 bool engineLoaded()
 {
@@ -34,7 +37,8 @@ class BrowserTest : public QObject {
 private slots:
     void browsing()
     {
-        // Each request has a page titled by its path; /slow never answers,
+        // Each request has a page titled by its path (/one holds as much
+        // text as is read aloud of a page, /two a letter more); /slow never answers,
         // /alert shows an alert, /hop goes on to /two by itself.
         QTcpServer server;
         connect(&server, &QTcpServer::newConnection, this, [&] {
@@ -44,6 +48,7 @@ private slots:
                 if (path == "slow")
                     return;
                 const QByteArray body = "<html><head><title>" + path + "</title></head></html>" +
+                                        QByteArray(path == "one" ? PageReadChars : path == "two" ? PageReadChars + 1 : 0, 'w') +
                                         (path == "alert" ? "<script>alert('x')</script>" : "") +
                                         (path == "hop" ? "<script>location.href='/two'</script>" : "");
                 s->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
@@ -65,6 +70,8 @@ private slots:
         QVERIFY(engineLoaded() && browser && menu.isVisible());
         auto box = [&] { return browser->findChild<QComboBox *>(QStringLiteral("cboAddress")); };
         QCOMPARE(box()->itemText(0), owner::MakerAddress);
+        const QRect banner = browser->findChild<QLabel *>("Label1")->geometry();
+        QCOMPARE(browser->grab(banner).toImage().pixelColor(1, 1), QColor(Qt::black));
 
         // The busy caption's timer runs while a page loads and stops once it
         // has: the caption is then the page's title.
@@ -77,6 +84,9 @@ private slots:
         open("one");
         QVERIFY(timer->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QString("one"), 15000);
+        // A screen reader is told the page whole, by its title.
+        auto said = [&] { auto *a = browser->findChild<QWidget *>("announcer"); return a ? a->accessibleName() : ""; };
+        QTRY_VERIFY(said().endsWith("one. " + QString(PageReadChars, 'w')));
         QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 1000);
 
         // A page that never arrives: "Working..." until Stop puts back the
@@ -90,6 +100,7 @@ private slots:
         // The address box follows a page that moves on by itself.
         open("hop");
         QTRY_VERIFY_WITH_TIMEOUT(box()->currentText().endsWith("/two"), 15000);
+        QTRY_VERIFY(said().endsWith("two. " + QString(PageReadChars, 'w') + " ..."));
 
         // At any size the page runs from below the address box down to the
         // window's bottom edge, with the margin of its left side on the right.
@@ -100,11 +111,12 @@ private slots:
             QVERIFY(page->y() > box()->mapTo(browser, QPoint(0, box()->height())).y());
         }
 
-        // A second visit brings the same window to the front; once closed by
-        // Escape on what has the focus, as by its title bar, it is gone, and
-        // the next visit makes a new one.
+        // A second visit brings the same window to the front, minimised or
+        // not; once closed by Escape on what has the focus, as by its title
+        // bar, it is gone, and the next visit makes a new one.
+        browser->showMinimized();
         QTest::mouseClick(visit, Qt::LeftButton);
-        QCOMPARE(shown("frmBrowser"), browser.data());
+        QVERIFY(shown("frmBrowser") == browser.data() && !browser->isMinimized());
         QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == browser);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!browser);
