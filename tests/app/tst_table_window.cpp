@@ -248,7 +248,8 @@ private slots:
             {T, "imgSpot21", Pad, "imgSpot18", "-picked:imgSpot20, -total:5, +total:0"},
             {T, "imgSpot18", Qt::Key_N, "imgSpot18", "-cards:30, +cards:29"},
             {T, "imgSpot18", Qt::Key_S, "imgSpot18", ""},
-            {T, "imgSpot18", Qt::Key_Down, "imgSpot22", ""},
+            {T, "imgSpot18", Qt::Key_Up, "imgSpot7", ""},
+            {T, "imgSpot7", Qt::Key_Down, "imgSpot22", ""},   // as near as the deck, and first
             {T, "imgSpot22", Enter, "imgSpot22", "+picked:imgSpot22, -total:0, +total:10"},
             // The Turn lets the drawn card go, into the gap at 20.
             {T, "imgSpot22", Qt::Key_N, "imgSpot23", "-picked:imgSpot22, -total:10, +total:0"},

@@ -1,5 +1,5 @@
 // Preloaded into a process that saves the score files, this records every
-// call that makes a save durable (pwrite, fsync, unlink, rename) on a file of
+// call that makes a save durable (pwrite, fsync, unlink) on a file of
 // the working folder, and can kill, stop or fail the process at
 // the Nth of them. Set by the environment:
 //   QUINTREL_SHIM_LOG    file that gets one line a call: "<call> <name>",
@@ -99,12 +99,6 @@ int unlink(const char *path)
     if (!record("unlink", path))
         return -1;
     return next<int (*)(const char *)>("unlink")(path);
-}
-int rename(const char *from, const char *to)
-{
-    if (!record("rename", from))
-        return -1;
-    return next<int (*)(const char *, const char *)>("rename")(from, to);
 }
 ssize_t pread(int fd, void *buf, size_t count, off_t offset)
 {
