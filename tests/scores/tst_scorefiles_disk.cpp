@@ -234,7 +234,6 @@ private slots:
         QTest::newRow("a removed folder") << "" << "removed"
                                           << "file \"hiscores.dat\" in the folder it was started in:\nthe folder it was "
                                              "started in has been removed";
-        QTest::newRow("a disk that takes no byte") << "" << "QUINTREL_SHIM_WRITES0" << "No space left on device";
         QTest::newRow("a disk that fails to read") << "" << "QUINTREL_SHIM_NOREAD" << "Input/output error";
         // A file-size limit fails the write; it must not end the game.
         QTest::newRow("a file-size limit") << "" << "RLIMIT_FSIZE" << "save the file \"hiscores.dat\"";

@@ -8,7 +8,6 @@
 //   QUINTREL_SHIM_DO     kill | stop | eio | enospc, done before the call
 //   QUINTREL_SHIM_NOCREATE  any value: the folder takes no new file (EACCES)
 //   QUINTREL_SHIM_NOREAD    any value: no file of the folder can be read (EIO)
-//   QUINTREL_SHIM_WRITES0   any value: a write to the folder's files takes no byte
 
 #include <cerrno>
 #include <csignal>
@@ -84,8 +83,6 @@ ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
 {
     if (!record("pwrite", nameOf(fd)))
         return -1;
-    if (std::getenv("QUINTREL_SHIM_WRITES0") && !nameOf(fd).empty())
-        return 0;
     return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, buf, count, offset);
 }
 int fsync(int fd)

@@ -70,13 +70,8 @@ private slots:
             QCOMPARE(w.isNull(), QLatin1String(trip.window) == "frmAbout");
         }
         QVERIFY(closed.isEmpty() && chosen.isEmpty());
-
-        // Close or the desktop's close request hands the input back.
-        click(&menu, "cmdClose");
-        QVERIFY(!menu.isVisible() && closed.size() == 1);
-        menu.showWindow();
-        menu.close();
-        QVERIFY(!menu.isVisible() && closed.size() == 2);
+        // (The menu's own ways back are the table's test's: its keys, and
+        // the monkey's clicks and closes.)
     }
 
     // System Info starts the most preferred tool, though another lies
