@@ -83,6 +83,7 @@ private slots:
         // tenth changes what the row shows.
         auto row = [&](const char *name) { put({name}); w->GetScores(); return w->findChild<QLabel *>("lblName0")->grab().toImage(); };
         QVERIFY(row("WWWWWWWWWW") != row("WWWWWWWWW"));
+        QVERIFY(row("<b></b>W") != row("W"));   // a name shows as stored, never as markup
     }
 
     void startStateAndCardBack()
