@@ -14,6 +14,7 @@ mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 failed=0
 for screen in "${screens[@]}"; do
   read -r size factor <<<"$screen"
+  echo "== a ${size} screen at ${factor}x"
   # A display of its own, searched from a random number: another run of the
   # tests may be starting one at the same moment.
   xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${size}x24" bash -c '

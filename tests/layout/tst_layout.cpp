@@ -151,9 +151,6 @@ private slots:
 
     void everyWindowFitsTheScreen()
     {
-        const QSize physical = QApplication::primaryScreen()->size() * qApp->devicePixelRatio();
-        const QString screen = QStringLiteral("%1 x %2 at %3 %").arg(physical.width())
-                                   .arg(physical.height()).arg(qRound(qApp->devicePixelRatio() * 100));
         Table t;
         t.w.show();
         QTRY_VERIFY_WITH_TIMEOUT(t.w.windowHandle()->frameGeometry().height() > t.w.height(), 5000);
@@ -165,7 +162,6 @@ private slots:
                                                   (available.height() - frame.height()) / 453.0}));
         QTRY_VERIFY2_WITH_TIMEOUT(std::abs(t.w.tableScale() - s) < 0.005,
                                   qPrintable(QString::number(t.w.tableScale())), 3000);
-        qInfo("| %s | table scale | %.3f |", qPrintable(screen), t.w.tableScale());
         QVERIFY(std::abs(t.w.findChild<QWidget *>("imgSpot0")->width() - 75 * s) <= 1);
         // Every window in its frame, once the window manager has settled it,
         // on the screen; the small ones at the table's scale.
@@ -176,8 +172,6 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(
                 window->screen()->availableGeometry().contains(window->windowHandle()->frameGeometry()),
                 name, 5000);
-            const QRect f = window->windowHandle()->frameGeometry();
-            qInfo("| %s | %s | %d,%d %dx%d |", qPrintable(screen), name, f.x(), f.y(), f.width(), f.height());
             // Within a pixel and a half: the table itself may fall short of
             // its scale by up to a pixel of its width.
             QVERIFY2(!designed.isValid() || (std::abs(window->width() - designed.width() * s) <= 1.5 &&

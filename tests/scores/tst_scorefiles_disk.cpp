@@ -121,7 +121,11 @@ class ScoreFilesDiskTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(dir.path())); }
+    void initTestCase()
+    {
+        umask(022);   // as a desktop has it: the saves' files come out rw-r--r--
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
 
     // Every kind of save, killed or failed before each call that makes it
     // durable: the next start finds the old files or the new ones, a failure
@@ -165,6 +169,8 @@ private slots:
             for (const QString action : {"kill", "eio", "enospc"}) {
                 putDisk(before);
                 const Run r = save(command, action, at);
+                struct stat st {};   // a journal left for the next start, which its owner can read
+                QVERIFY(stat(qPrintable(Journal), &st) != 0 || (st.st_mode & 07777) == 0644);
                 const Run next = save({"start"});
                 const Disk found = disk();
                 torn += found != before && found != saved;
