@@ -171,10 +171,13 @@ class Mutant:
     before: str          # the whole line as it is
     after: str           # the whole line with the fault
     number: int = 0      # its place in the draw, from 1
+    context: str = ""    # a lone brace's line before it: the function it opens
 
     @property
     def key(self) -> tuple[str, str, str]:
-        return (self.file, self.before.strip(), self.after.strip())
+        """How tools/mutants.txt names it: a lone brace with the line before."""
+        lead = self.context + " " if self.context else ""
+        return (self.file, lead + self.before.strip(), lead + self.after.strip())
 
     def describe(self) -> str:
         return f"{self.file}:{self.line} [{self.kind}]  {self.before.strip()}  =>  {self.after.strip()}"
@@ -291,6 +294,8 @@ def apply(tree: Path, m: Mutant) -> bytes:
         if not near:
             raise Stale(f"{m.file}: the line is gone")
         m.line = min(near, key=lambda n: abs(n - m.line))
+    if m.before.strip() == "{" and m.line > 1:
+        m.context = lines[m.line - 2].strip()
     lines[m.line - 1] = m.after
     path.write_bytes("\n".join(lines).encode(errors="surrogateescape"))
     return original
