@@ -667,7 +667,8 @@ def main() -> int:
     if args.only:
         wanted = {int(x) for x in args.only.split(",") if x.strip()}
     elif args.survivors:
-        wanted = {r["number"] for r in json.loads(previous.read_text()) if r["result"] == "survived"}
+        # With those a run cut short left unsettled.
+        wanted = {r["number"] for r in json.loads(previous.read_text()) if r["result"] in ("survived", "pending")}
 
     if wanted is not None and previous.exists():
         # The mutants of that run, found again by their lines' text.
