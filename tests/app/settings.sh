@@ -7,7 +7,8 @@ set -uo pipefail
 game=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" GAME="$game" FOLDER="$work/folder"
+# On the display, whatever platform the rest of the tests run on.
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" GAME="$game" FOLDER="$work/folder"
 mkdir -p "$XDG_CONFIG_HOME/quintrel" "$FOLDER" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # A display of its own, searched from a random number: another run of the
