@@ -1,6 +1,8 @@
 // The card pictures: each is drawn afresh for the screen's pixel ratio, the
-// Aces repeat, and no two ranks of a suit nor two backs look alike.
+// Aces repeat, and no two ranks of a suit nor two backs look alike. The
+// icons are drawn at every size.
 
+#include "assets/Art.h"
 #include "cards/CardArt.h"
 
 #include <QtTest>
@@ -61,7 +63,7 @@ private slots:
         }
     }
 
-    void noTwoRanksOfASuitNorTwoBacksAlike()
+    void noTwoRanksOrBacksAlikeAndNoIconBlank()
     {
         for (int suit = 0; suit < 4; ++suit)
             for (int a = 0; a < 10; ++a)
@@ -75,6 +77,11 @@ private slots:
         for (int i = 0; i < cards::BackCount; ++i)
             for (int j = i + 1; j < cards::BackCount; ++j)
                 QVERIFY2(difference(thumbs[i], thumbs[j]) > 15, qPrintable(cards::backName(i)));
+        // The window's icon small (its own drawing) and large (the chrome
+        // skull), the browser's and a toolbar button's: none comes out blank.
+        for (const QIcon &icon : {art::skullIcon(), art::heartIcon(), art::toolbarIcon(1)})
+            for (const int size : {16, 48})
+                QVERIFY(!QRegion(QBitmap::fromImage(icon.pixmap(size).toImage().createAlphaMask())).isEmpty());
     }
 };
 

@@ -121,11 +121,8 @@ class ScoreFilesDiskTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        umask(022);   // as a desktop has it: the saves' files come out rw-r--r--
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
+    // As a desktop has it, the saves' files come out rw-r--r--.
+    void initTestCase() { umask(022); QVERIFY(QDir::setCurrent(dir.path())); }
 
     // Every kind of save, killed or failed before each call that makes it
     // durable: the next start finds the old files or the new ones, a failure

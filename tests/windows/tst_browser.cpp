@@ -38,7 +38,7 @@ private slots:
     void browsing()
     {
         // Each request has a page titled by its path (/one holds as much
-        // text as is read aloud of a page, /two a letter more); /slow never answers,
+        // text as is read aloud of a page); /slow never answers,
         // /alert shows an alert, /hop goes on to /two by itself.
         QTcpServer server;
         connect(&server, &QTcpServer::newConnection, this, [&] {
@@ -48,7 +48,7 @@ private slots:
                 if (path == "slow")
                     return;
                 const QByteArray body = "<html><head><title>" + path + "</title></head></html>" +
-                                        QByteArray(path == "one" ? PageReadChars : path == "two" ? PageReadChars + 1 : 0, 'w') +
+                                        QByteArray(path == "one" ? PageReadChars : 0, 'w') +
                                         (path == "alert" ? "<script>alert('x')</script>" : "") +
                                         (path == "hop" ? "<script>location.href='/two'</script>" : "");
                 s->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
@@ -100,7 +100,6 @@ private slots:
         // The address box follows a page that moves on by itself.
         open("hop");
         QTRY_VERIFY_WITH_TIMEOUT(box()->currentText().endsWith("/two"), 15000);
-        QTRY_VERIFY(said().endsWith("two. " + QString(PageReadChars, 'w') + " ..."));
 
         // At any size the page runs from below the address box down to the
         // window's bottom edge, with the margin of its left side on the right.
