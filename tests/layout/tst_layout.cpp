@@ -141,9 +141,11 @@ private slots:
                                 (t.w.frameGeometry().width() - t.w.width())) / 592.0;
         const std::pair<const char *, double> steps[] = {
             {"actLarger", 1.25}, {"actLarger", largest}, {"actSmaller", 1.25}};
+        t.w.move(t.w.screen()->availableGeometry().center());   // a step keeps the table on the screen
         for (auto [action, expected] : steps) {
             t.w.findChild<QAction *>(QLatin1String(action))->trigger();
             QVERIFY2(std::abs(t.w.tableScale() - expected) < 0.003, action);
+            QVERIFY(t.w.screen()->availableGeometry().contains(t.w.frameGeometry()));
         }
         t.w.useScale(std::nan(""));   // a saved size that is no number
         QCOMPARE(t.w.size(), QSize(592, 453));
