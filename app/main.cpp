@@ -22,15 +22,17 @@
 
 namespace {
 
-// The player's settings, unless something other than a file stands under
-// their name: a pipe would hold up the start, and a link to a device feed it
-// without end. The table then opens at its designed size, and nothing is
+// Where the table's size is kept: the player's configuration folder, apart
+// from the game's files. Nothing when something other than a file stands
+// there: a pipe would hold up the start, and a link to a device feed it
+// without end; the table then opens at its designed size, and nothing is
 // written there.
-bool settingsUsable()
+QString settingsFile()
 {
-    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/quintrel/quintrel.conf"));
-    return !file.exists() || file.isFile();
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/quintrel/quintrel.conf");
+    const QFileInfo info(file);
+    return !info.exists() || info.isFile() ? file : QString();
 }
 
 } // namespace
@@ -50,11 +52,10 @@ int main(int argc, char *argv[])
     platform::QtDialogs dialogs;
     platform::DesktopSystemInfo systemInfo;
     frmQuintrel table({random, pacer, store, dialogs, systemInfo});
-    // The table's size is the player's own, kept in the configuration folder
-    // (on Linux ~/.config/quintrel/quintrel.conf), apart from the game's files.
+    // The table's size is the player's own.
     std::optional<QSettings> settings;
-    if (settingsUsable())
-        settings.emplace(QStringLiteral("quintrel"), QStringLiteral("quintrel"));
+    if (const QString file = settingsFile(); !file.isEmpty())
+        settings.emplace(file, QSettings::IniFormat);
     table.useScale(settings ? settings->value(QStringLiteral("table/scale"), 1.0).toDouble() : 1.0);
     // Every game file is written the moment its content changes, so only the
     // size is left to save: the game ends at once.
