@@ -5,6 +5,7 @@
 #include "platform/FontWarmup.h"
 #include "platform/Pacer.h"
 #include "platform/Random.h"
+#include "platform/SettingsFile.h"
 #include "platform/SystemInfo.h"
 #include "scores/ScoreBook.h"
 #include "ui/FocusStyle.h"
@@ -12,28 +13,31 @@
 #include "version/Version.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace {
 
 // Where the table's size is kept: the player's configuration folder, apart
-// from the game's files. Nothing when something other than a file stands
-// there: a pipe would hold up the start, and a link to a device feed it
-// without end; the table then opens at its designed size, and nothing is
-// written there.
+// from the game's files.
 QString settingsFile()
 {
-    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/quintrel/quintrel.conf");
-    const QFileInfo info(file);
-    return !info.exists() || info.isFile() ? file : QString();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quintrel/quintrel.conf");
 }
+
+// A kept size that is not a finite number means the designed size.
+double scaleFrom(const QString &kept)
+{
+    bool isNumber = false;
+    const double scale = kept.toDouble(&isNumber);
+    return isNumber && std::isfinite(scale) ? scale : 1.0;
+}
+
+const QString ScaleKey = QStringLiteral("table/scale");
 
 } // namespace
 
@@ -52,17 +56,18 @@ int main(int argc, char *argv[])
     platform::QtDialogs dialogs;
     platform::DesktopSystemInfo systemInfo;
     frmQuintrel table({random, pacer, store, dialogs, systemInfo});
-    // The table's size is the player's own.
-    std::optional<QSettings> settings;
-    if (const QString file = settingsFile(); !file.isEmpty())
-        settings.emplace(file, QSettings::IniFormat);
-    table.useScale(settings ? settings->value(QStringLiteral("table/scale"), 1.0).toDouble() : 1.0);
+    // The table's size is the player's own. Where something other than a
+    // small file of its own stands under the settings' name, the table opens
+    // at its designed size and the size is not kept.
+    platform::SettingsFile settings(settingsFile());
+    table.useScale(settings.usable() ? scaleFrom(settings.value(ScaleKey)) : 1.0);
     // Every game file is written the moment its content changes, so only the
     // size is left to save: the game ends at once.
     QObject::connect(&table, &frmQuintrel::exitRequested, [&] {
-        if (settings) {
-            settings->setValue(QStringLiteral("table/scale"), table.tableScale());
-            settings->sync();
+        if (settings.usable()) {
+            settings.setValue(ScaleKey, QString::number(table.tableScale(), 'g',
+                                                         QLocale::FloatingPointShortest));
+            settings.save();
         }
         std::_Exit(0);
     });

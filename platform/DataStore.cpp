@@ -15,6 +15,12 @@ QByteArray patched(QByteArray content, qint64 offset, const QByteArray &bytes)
     return content;
 }
 
+bool FileSpan::holds(qint64 offset, qint64 length) const
+{
+    return length > 0 && offset >= begin && offset + length <= end
+           && (offset - begin) / field == (offset + length - 1 - begin) / field;
+}
+
 namespace journal {
 
 namespace {
@@ -31,8 +37,8 @@ public:
     explicit Reader(const QByteArray &body) : body_(body) {}
     bool atEnd() const { return at_ == body_.size(); }
 
-    // A plain decimal of at most four digits (the files are 109 bytes at
-    // most), ended by `end`.
+    // A plain decimal of at most four digits (the files' spans end by byte
+    // 109), ended by `end`.
     std::optional<qint64> number(char end)
     {
         qint64 value = 0;
@@ -71,21 +77,79 @@ private:
 
 } // namespace
 
-QByteArray encode(const QList<Patch> &patches)
+FileChange changeOf(const QString &file, const QByteArray &before, const QList<Patch> &patches)
+{
+    FileChange change{file, hash(before), before.size(), patches, {}};
+    for (const Patch &p : patches)
+        change.replaced.append(before.mid(p.offset, p.bytes.size()));
+    return change;
+}
+
+QByteArray applied(const FileChange &change, QByteArray content)
+{
+    for (const Patch &p : change.patches)
+        content = patched(content, p.offset, p.bytes);
+    return content;
+}
+
+std::optional<QByteArray> before(const FileChange &change, const QByteArray &content)
+{
+    QByteArray old = content;
+    for (qsizetype i = 0; i < change.patches.size(); ++i)
+        old = patched(old, change.patches[i].offset, change.replaced[i]);
+    old.truncate(change.lengthBefore);
+    if (old.size() != change.lengthBefore || hash(old) != change.hashBefore)
+        return std::nullopt;
+    // Each patch written wholly or not at all, and every other byte what the
+    // save left there: the old bytes, or the zeros a file grows by. A patch
+    // that covers a whole field would otherwise hide any table put there.
+    const QByteArray after = applied(change, old);
+    if (content.size() > after.size())
+        return std::nullopt;
+    QByteArray mix = old.leftJustified(after.size(), '\0');
+    for (const Patch &p : change.patches) {
+        const QByteArray now = content.mid(p.offset, p.bytes.size());
+        if (now == after.mid(p.offset, now.size()))
+            mix = patched(mix, p.offset, p.bytes);
+    }
+    if (content != mix.left(content.size()))
+        return std::nullopt;
+    return old;
+}
+
+QByteArray encode(const QList<FileChange> &changes)
 {
     QByteArray body;
-    for (const Patch &p : patches) {
-        const QByteArray name = p.file.toUtf8();
-        body += QByteArray::number(name.size()) + ' ' + name + ' ' + QByteArray::number(p.offset)
-                + ' ' + QByteArray::number(p.bytes.size()) + ' ' + p.bytes + '\n';
+    for (const FileChange &c : changes) {
+        const QByteArray name = c.file.toUtf8();
+        body += QByteArray::number(name.size()) + ' ' + name + ' '
+                + QByteArray::number(c.lengthBefore) + ' ' + QByteArray::number(c.patches.size())
+                + ' ' + c.hashBefore + '\n';
+        for (qsizetype i = 0; i < c.patches.size(); ++i) {
+            const Patch &p = c.patches[i];
+            body += QByteArray::number(p.offset) + ' ' + QByteArray::number(p.bytes.size()) + ' '
+                    + p.bytes + ' ' + c.replaced[i] + '\n';
+        }
     }
     return Magic + body + hash(body);
 }
 
-std::optional<QByteArray> checkedBody(const QByteArray &journal)
+qsizetype largest(const QList<FileSpan> &files)
+{
+    QList<FileChange> all;
+    for (const FileSpan &f : files) {
+        QList<Patch> every;
+        for (qint64 at = f.begin; at < f.end; at += f.field)
+            every.append({f.file, at, QByteArray(std::min(f.field, f.end - at), 'x')});
+        all.append(changeOf(f.file, QByteArray(f.end, 'y'), every));
+    }
+    return encode(all).size();
+}
+
+std::optional<QByteArray> checkedBody(const QByteArray &journal, const QList<FileSpan> &files)
 {
     if (!journal.startsWith(Magic) || journal.size() < Magic.size() + HashSize
-        || journal.size() > MaxSize)
+        || journal.size() > largest(files))
         return std::nullopt;
     QByteArray body = journal.mid(Magic.size(), journal.size() - Magic.size() - HashSize);
     if (hash(body) != journal.right(HashSize))
@@ -93,35 +157,51 @@ std::optional<QByteArray> checkedBody(const QByteArray &journal)
     return body;
 }
 
-std::optional<QList<Patch>> parse(const QByteArray &body, const QList<FileSpan> &files)
+std::optional<QList<FileChange>> parse(const QByteArray &body, const QList<FileSpan> &files)
 {
-    if (body.size() > MaxSize)
-        return std::nullopt;
     Reader in(body);
-    QList<Patch> patches;
+    QList<FileChange> changes;
     while (!in.atEnd()) {
-        if (patches.size() == MaxPatches)
-            return std::nullopt;
         const auto nameLength = in.number(' ');
         const auto name = nameLength ? in.bytes(*nameLength, ' ') : std::nullopt;
         if (!name)
             return std::nullopt;
-        // Only a bare name the game uses: never a path, never another file.
+        // Only a bare name the game uses, once: never a path, never another file.
         const auto span = std::find_if(files.begin(), files.end(), [&](const FileSpan &f) {
             return f.file.toUtf8() == *name;
         });
-        if (span == files.end())
+        if (span == files.end()
+            || std::any_of(changes.begin(), changes.end(),
+                           [&](const FileChange &c) { return c.file == span->file; }))
             return std::nullopt;
-        const auto offset = in.number(' ');
-        const auto length = offset ? in.number(' ') : std::nullopt;
-        if (!length || *length == 0 || *offset < span->begin || *offset + *length > span->end)
+        FileChange change{span->file, {}, 0, {}, {}};
+        const auto length = in.number(' ');
+        const auto count = length ? in.number(' ') : std::nullopt;
+        const auto hashed = count ? in.bytes(HashSize, '\n') : std::nullopt;
+        if (!hashed || *length > span->end || *count < 1
+            || *count > (span->end - span->begin + span->field - 1) / span->field)
             return std::nullopt;
-        const auto bytes = in.bytes(*length, '\n');
-        if (!bytes)
-            return std::nullopt;
-        patches.append({span->file, *offset, *bytes});
+        change.lengthBefore = *length;
+        change.hashBefore = *hashed;
+        for (qint64 i = 0; i < *count; ++i) {
+            const auto offset = in.number(' ');
+            const auto size = offset ? in.number(' ') : std::nullopt;
+            if (!size || !span->holds(*offset, *size))
+                return std::nullopt;
+            for (const Patch &p : change.patches)
+                if (*offset < p.offset + p.bytes.size() && p.offset < *offset + *size)
+                    return std::nullopt;
+            const auto bytes = in.bytes(*size, ' ');
+            const qint64 old = std::clamp<qint64>(change.lengthBefore - *offset, 0, *size);
+            const auto replaced = bytes ? in.bytes(old, '\n') : std::nullopt;
+            if (!replaced)
+                return std::nullopt;
+            change.patches.append({span->file, *offset, *bytes});
+            change.replaced.append(*replaced);
+        }
+        changes.append(change);
     }
-    return patches;
+    return changes;
 }
 
 } // namespace journal

@@ -21,11 +21,26 @@ struct StoreError {
         Save,       // a write failed, or could not be made safely; nothing of it was kept
         Unusable,   // a link, a pipe, a device or a folder has its name
         Busy,       // another copy of the game holds the table
-        SetAside,   // a journal the game did not write was moved away unused
+        Lock,       // the folder cannot be locked at all
+        SetAside,   // a journal the game cannot trust was moved away unused
+        Removed,    // such a journal could not be moved away (`other` says why), and
+                    // was removed unused
+        Kept,       // such a journal could be neither moved away nor removed (`other`
+                    // says why): it stays, and saves wait until the player moves it
+        Unfinished, // a save failed half-way and could not be undone: its journal
+                    // stays, and the next start finishes it
+        Unsure,     // a field written in place that the disk did not confirm:
+                    // the file holds the old bytes or the new ones
     };
+    StoreError() = default;
+    StoreError(Kind kind, QString file, QString reason, QString other = {})
+        : kind(kind), file(std::move(file)), reason(std::move(reason)), other(std::move(other))
+    {
+    }
     Kind kind = Kind::Read;
     QString file;
     QString reason;
+    QString other;
 };
 
 // Bytes to write at an offset of a file.
@@ -37,11 +52,15 @@ struct Patch {
 };
 
 // A data file the store may touch, and the bytes of it that the game writes:
-// [begin, end). Nothing outside them is ever written.
+// [begin, end), in fields of `field` bytes. Nothing outside them is ever
+// written, and no write runs from one field into the next.
 struct FileSpan {
     QString file;
     qint64 begin = 0;
     qint64 end = 0;
+    qint64 field = 1;
+    // Whether `offset` and `length` lie within one field.
+    bool holds(qint64 offset, qint64 length) const;
 };
 
 // Held while it lives; see DataStore::lock.
@@ -81,21 +100,49 @@ public:
 // `content` after writing `bytes` at `offset` the way DataStore::write does.
 QByteArray patched(QByteArray content, qint64 offset, const QByteArray &bytes);
 
-// The journal of a save: a first line, one line a patch
-// ("<name length> <name> <offset> <length> <bytes>\n"), then the SHA-256 of
-// those lines. It is read as hostile input, like any file in the folder.
+// The journal of a save: a first line, then for each file it changes
+//   "<name length> <name> <length before> <patches> <SHA-256 before>\n"
+// and a line a patch, "<offset> <length> <new bytes> <old bytes>\n", where the
+// old bytes are those of the patch's place that the file held before (fewer
+// or none where it was shorter); last, the SHA-256 of all those lines. The
+// lengths and checksums are of the file's first span.end bytes. So a journal
+// proves which files it was made for, and is never finished over a file that
+// has been replaced since. It is read as hostile input, like any file in the
+// folder.
 namespace journal {
-inline const QByteArray Magic = QByteArrayLiteral("QUINTREL JOURNAL 1\n");
+inline const QByteArray Magic = QByteArrayLiteral("QUINTREL JOURNAL 2\n");
 constexpr qsizetype HashSize = 32;
-constexpr qsizetype MaxSize = 4096;
-constexpr int MaxPatches = 32;
 
-QByteArray encode(const QList<Patch> &patches);
-// The body between the first line and the checksum, when the checksum holds.
-std::optional<QByteArray> checkedBody(const QByteArray &journal);
-// The patches of a body; nothing unless every patch names one of `files` and
-// lies inside its span, and every byte of the body is understood.
-std::optional<QList<Patch>> parse(const QByteArray &body, const QList<FileSpan> &files);
+// What a save changes in one file, and what that file held before.
+struct FileChange {
+    QString file;
+    QByteArray hashBefore;      // SHA-256 of its first span.end bytes
+    qint64 lengthBefore = 0;    // how many of them there were
+    QList<Patch> patches;       // in the order written, none overlapping
+    QList<QByteArray> replaced; // the bytes each patch overwrites
+    bool operator==(const FileChange &) const = default;
+};
+
+// The change `patches` make to a file whose first span.end bytes are `before`.
+FileChange changeOf(const QString &file, const QByteArray &before, const QList<Patch> &patches);
+// `content` with every patch of `change` written.
+QByteArray applied(const FileChange &change, QByteArray content);
+// What the file held before the save, when `content` (its first span.end
+// bytes) is that, the file after the save, or a save cut between the two:
+// it differs from the file after the save only at the patched bytes, and no
+// longer than it. Nothing when the file is any other.
+std::optional<QByteArray> before(const FileChange &change, const QByteArray &content);
+
+QByteArray encode(const QList<FileChange> &changes);
+// The body between the first line and the checksum, when the checksum holds
+// and the journal is no larger than the largest that a save of `files` writes.
+std::optional<QByteArray> checkedBody(const QByteArray &journal, const QList<FileSpan> &files);
+// The changes of a body; nothing unless each names one of `files` once, every
+// patch lies inside one field of its span, and every byte is understood.
+std::optional<QList<FileChange>> parse(const QByteArray &body, const QList<FileSpan> &files);
+// The size of the largest journal a save of `files` can write: every field of
+// every file changed, every file full.
+qsizetype largest(const QList<FileSpan> &files);
 } // namespace journal
 
 // The files of the working folder. A save of more than one field first writes
@@ -119,7 +166,11 @@ public:
 
 private:
     bool apply(const QList<Patch> &patches, StoreError &error);
-    bool known(const QString &file) const;
+    const FileSpan *span(const QString &file) const;
+    bool contentOf(const QString &file, QByteArray &content, StoreError &error) const;
+    bool holdsAll(const QList<journal::FileChange> &changes, bool after) const;
+    bool finish(const QList<journal::FileChange> &changes, StoreError &error);
+    Recovery setAside(const QString &why, StoreError &error);
 
     QList<FileSpan> files_;
     int lockWaitMs_;

@@ -168,9 +168,31 @@ bool syncFolder()
     return folder.valid() && ::fsync(folder.get()) == 0;
 }
 
+// True once the journal's name is gone; the folder is synced after it, as far
+// as the disk allows.
 bool removeJournal()
 {
-    return ::unlink(path(FolderStore::JournalFile).constData()) == 0 && syncFolder();
+    if (::unlink(path(FolderStore::JournalFile).constData()) != 0)
+        return false;
+    syncFolder();
+    return true;
+}
+
+// Moves `from` to `to` unless something stands there already (EEXIST).
+bool renameAside(const QString &from, const QString &to)
+{
+    if (::renameat2(AT_FDCWD, path(from).constData(), AT_FDCWD, path(to).constData(),
+                    RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system that cannot be told not to replace: look first.
+    struct stat st {};
+    if (::lstat(path(to).constData(), &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(path(from).constData(), path(to).constData()) == 0;
 }
 
 // One change a save makes, with what it replaces, to undo it.
@@ -190,7 +212,7 @@ public:
     {
         fd_ = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd_ < 0) {
-            why_ = {Kind::Save, QString(), reasonOf(errno)};
+            why_ = {Kind::Lock, QString(), reasonOf(errno)};
             return;
         }
         // Another copy holds the table only for the moment of its save.
@@ -200,7 +222,7 @@ public:
                 return;
             }
             if (errno != EWOULDBLOCK && errno != EINTR) {
-                why_ = {Kind::Save, QString(), reasonOf(errno)};
+                why_ = {Kind::Lock, QString(), reasonOf(errno)};
                 return;
             }
             if (waited >= waitMs)
@@ -232,16 +254,48 @@ FolderStore::FolderStore(QList<FileSpan> files, int lockWaitMs)
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-bool FolderStore::known(const QString &file) const
+const FileSpan *FolderStore::span(const QString &file) const
 {
-    return std::any_of(files_.begin(), files_.end(),
-                       [&](const FileSpan &f) { return f.file == file; });
+    const auto found = std::find_if(files_.begin(), files_.end(),
+                                    [&](const FileSpan &f) { return f.file == file; });
+    return found == files_.end() ? nullptr : &*found;
+}
+
+// The bytes of `file` that a save can touch, up to its span's end; none for
+// a file that does not exist.
+bool FolderStore::contentOf(const QString &file, QByteArray &content, StoreError &error) const
+{
+    content.clear();
+    if (isMissing(file))
+        return true;
+    Fd fd = openPlain(file, O_RDONLY, false, error);
+    if (!fd.valid())
+        return false;
+    if (!readAt(fd.get(), 0, span(file)->end, content)) {
+        error = {Kind::Read, file, reasonOf(errno)};
+        return false;
+    }
+    return true;
+}
+
+// Whether every file of a save, read back now, holds wholly what it held
+// before the save (`after` false) or wholly what the save makes of it.
+bool FolderStore::holdsAll(const QList<journal::FileChange> &changes, bool after) const
+{
+    return std::all_of(changes.begin(), changes.end(), [&](const journal::FileChange &c) {
+        QByteArray content;
+        StoreError ignored;
+        if (!contentOf(c.file, content, ignored))
+            return false;
+        const auto old = journal::before(c, content);
+        return old && content == (after ? journal::applied(c, *old) : *old);
+    });
 }
 
 bool FolderStore::read(const QString &file, qint64 length, QByteArray &content, StoreError &error)
 {
     content.clear();
-    if (!known(file)) {
+    if (!span(file)) {
         error = {Kind::Read, file, QStringLiteral("it is not one of the game's files")};
         return false;
     }
@@ -277,42 +331,42 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
         error = {Kind::Unusable, JournalFile, whatIs(st)};
         return Recovery::Failed;
     }
+    const qsizetype largest = journal::largest(files_);
     QByteArray bytes;
     {
         Fd fd = openPlain(JournalFile, O_RDONLY, false, error);
         if (!fd.valid())
             return Recovery::Failed;
-        if (!readAt(fd.get(), 0, journal::MaxSize + 1, bytes)) {
+        if (!readAt(fd.get(), 0, largest + 1, bytes)) {
             error = {Kind::Read, JournalFile, reasonOf(errno)};
             return Recovery::Failed;
         }
     }
-    const auto body = journal::checkedBody(bytes);
-    const auto patches = body ? journal::parse(*body, files_) : std::nullopt;
-    if (patches) {
-        StoreError failed;
-        if (!apply(*patches, failed)) {
-            // Kept, so that the save is finished once the disk allows it.
-            error = failed;
-            return Recovery::Failed;
+    const auto body = journal::checkedBody(bytes, files_);
+    const auto changes = body ? journal::parse(*body, files_) : std::nullopt;
+    if (changes) {
+        // Only over the files it was made for: a table put back from a backup
+        // or copied in from elsewhere since is kept as it is.
+        for (const journal::FileChange &c : *changes) {
+            QByteArray content;
+            if (!contentOf(c.file, content, error))
+                return Recovery::Failed;
+            if (!journal::before(c, content))
+                return setAside(QStringLiteral("the files it would finish a save of have been "
+                                               "replaced since, so nothing in it was used"),
+                                error);
         }
+        if (!finish(*changes, error))
+            return Recovery::Failed;
     } else {
         // A journal cut short by a crash is the game's own: its save had not
         // begun to change the files. Anything else was not written by the game.
-        const bool cutShort = !body && bytes.size() <= journal::MaxSize
+        const bool cutShort = !body && bytes.size() <= largest
                               && (journal::Magic.startsWith(bytes) || bytes.startsWith(journal::Magic));
-        if (!cutShort) {
-            if (::rename(path(JournalFile).constData(), path(RejectedJournalFile).constData()) != 0
-                && ::unlink(path(JournalFile).constData()) != 0) {
-                error = {Kind::Save, JournalFile, reasonOf(errno)};
-                return Recovery::Failed;
-            }
-            error = {Kind::SetAside, JournalFile,
-                     QStringLiteral("it is not a record of a save this game made, so nothing in "
-                                    "it was used")};
-            syncFolder();
-            return Recovery::SetAside;
-        }
+        if (!cutShort)
+            return setAside(QStringLiteral("it is not a record of a save this game can trust, so "
+                                           "nothing in it was used"),
+                            error);
     }
     if (!removeJournal()) {
         error = {Kind::Save, JournalFile, reasonOf(errno)};
@@ -321,44 +375,96 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
     return Recovery::Clean;
 }
 
+// A journal the game cannot trust goes out of the way unused, so that saves
+// go on; the files are left exactly as they are.
+Recovery FolderStore::setAside(const QString &why, StoreError &error)
+{
+    if (renameAside(JournalFile, RejectedJournalFile)) {
+        syncFolder();
+        error = {Kind::SetAside, JournalFile, why};
+        return Recovery::SetAside;
+    }
+    const QString notMoved = errno == EEXIST || errno == ENOTEMPTY || errno == EISDIR
+                                 ? QStringLiteral("something else has that name")
+                                 : reasonOf(errno);
+    if (removeJournal()) {
+        error = {Kind::Removed, JournalFile, why, notMoved};
+        return Recovery::SetAside;
+    }
+    error = {Kind::Kept, JournalFile, why, reasonOf(errno)};
+    return Recovery::Failed;
+}
+
+// Makes a save's changes and reads them back: true only when every file
+// holds wholly the new bytes.
+bool FolderStore::finish(const QList<journal::FileChange> &changes, StoreError &error)
+{
+    QList<Patch> patches;
+    for (const journal::FileChange &c : changes)
+        patches += c.patches;
+    if (!apply(patches, error)) {
+        error.kind = error.kind == Kind::Unusable ? Kind::Unusable : Kind::Unfinished;
+        return false;
+    }
+    if (!holdsAll(changes, true)) {
+        error = {Kind::Unfinished, changes.first().file,
+                 QStringLiteral("what was written does not read back")};
+        return false;
+    }
+    return true;
+}
+
 bool FolderStore::write(const Lock &held, const QList<Patch> &patches, StoreError &error)
 {
     if (!held.held()) {
         error = held.why();
         return false;
     }
-    // Only what differs is written.
-    QList<Patch> changed;
+    // Only what differs is written, each file read once, as it is now.
+    QList<journal::FileChange> changes;
+    qsizetype fields = 0;
     for (const Patch &p : patches) {
-        const auto span = std::find_if(files_.begin(), files_.end(),
-                                       [&](const FileSpan &f) { return f.file == p.file; });
-        if (span == files_.end() || p.offset < span->begin
-            || p.offset + p.bytes.size() > span->end) {
+        const FileSpan *s = span(p.file);
+        if (!s || !s->holds(p.offset, p.bytes.size())) {
             error = {Kind::Save, p.file, QStringLiteral("the game does not write there")};
             return false;
         }
+        if (std::any_of(changes.begin(), changes.end(),
+                        [&](const journal::FileChange &c) { return c.file == p.file; }))
+            continue;
         QByteArray now;
-        if (!isMissing(p.file)) {
-            Fd fd = openPlain(p.file, O_RDONLY, false, error);
-            if (!fd.valid() || !readAt(fd.get(), p.offset, p.bytes.size(), now)) {
-                error.kind = error.kind == Kind::Unusable ? Kind::Unusable : Kind::Save;
-                return false;
-            }
+        if (!contentOf(p.file, now, error)) {
+            error.kind = error.kind == Kind::Unusable ? Kind::Unusable : Kind::Save;
+            return false;
         }
-        if (now != p.bytes)
-            changed.append(p);
+        QList<Patch> differing;
+        for (const Patch &q : patches)
+            if (q.file == p.file && now.mid(q.offset, q.bytes.size()) != q.bytes)
+                differing.append(q);
+        changes.append(journal::changeOf(p.file, now, differing));
+        fields += differing.size();
     }
-    if (changed.isEmpty())
+    changes.removeIf([](const journal::FileChange &c) { return c.patches.isEmpty(); });
+    if (fields == 0)
         return true;
+    QList<Patch> changed;
+    for (const journal::FileChange &c : changes)
+        changed += c.patches;
     // One field of a few bytes, within the first block of its file, is
     // written whole or not at all: the card back and a lone score go in place.
-    if (changed.size() == 1)
-        return apply(changed, error);
+    if (fields == 1) {
+        if (apply(changed, error))
+            return true;
+        // Undone, or not: the disk may have kept the new bytes after all.
+        if (!holdsAll(changes, false) && error.kind != Kind::Unusable)
+            error.kind = Kind::Unsure;
+        return false;
+    }
 
     // More go through the journal first, so that a crash between them leaves
     // a save that the next start can finish. A journal that cannot be made
     // means no save: never a table half written.
-    const QByteArray record = journal::encode(changed);
+    const QByteArray record = journal::encode(changes);
     Fd fd(::open(path(JournalFile).constData(),
                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!fd.valid()) {
@@ -368,17 +474,28 @@ bool FolderStore::write(const Lock &held, const QList<Patch> &patches, StoreErro
                      .arg(JournalFile, reasonOf(errno))};
         return false;
     }
-    bool ok = writeAt(fd.get(), 0, record) && ::fsync(fd.get()) == 0;
+    const bool whole = writeAt(fd.get(), 0, record);
+    bool ok = whole && ::fsync(fd.get()) == 0;
     ok = fd.close() && ok;
     ok = ok && syncFolder();
     if (!ok) {
         error = {Kind::Save, changed.first().file, reasonOf(errno)};
-        removeJournal();
+        // A whole journal that stays is finished by the next start.
+        if (!removeJournal() && whole)
+            error.kind = Kind::Unfinished;
         return false;
     }
     if (!apply(changed, error)) {
-        // Undone in place: the journal would only make the next start redo it.
-        removeJournal();
+        // Undone in place, and read back so: the journal would only make the
+        // next start redo the save. Otherwise it stays, to finish the save.
+        const bool undone = holdsAll(changes, false) && removeJournal();
+        if (!undone && error.kind != Kind::Unusable)
+            error.kind = Kind::Unfinished;
+        return false;
+    }
+    if (!holdsAll(changes, true)) {
+        error = {Kind::Unfinished, changed.first().file,
+                 QStringLiteral("what was written does not read back")};
         return false;
     }
     // Once saved, a journal left behind only makes the next start write the

@@ -18,6 +18,7 @@ const QString TableNotChanged =
 const QString StartsWithout = QStringLiteral("what the file holds is not used.");
 const QString BackNotSaved =
     QStringLiteral("the chosen card back shows now but is not saved for the next start.");
+const QString BackShown = QStringLiteral("the chosen card back shows now.");
 
 const QString TableSubject = QStringLiteral("the high score table");
 const QString BackSubject = QStringLiteral("the chosen card back");
@@ -43,9 +44,31 @@ QString lineFor(const StoreError &e, const QString &subject)
         return QStringLiteral("Quintrel does not use %1: %2, not a plain file.").arg(where, e.reason);
     case Kind::Busy:
         return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
+    case Kind::Lock:
+        return QStringLiteral("Quintrel could not save %1: the folder it was started in cannot be "
+                              "locked (%2).")
+            .arg(subject, e.reason);
     case Kind::SetAside:
         return QStringLiteral("Quintrel set aside %1 as \"%2\": %3.")
             .arg(where, platform::FolderStore::RejectedJournalFile, e.reason);
+    case Kind::Removed:
+        return QStringLiteral("Quintrel removed %1: %2. It could not be set aside as \"%3\": %4.")
+            .arg(where, e.reason, platform::FolderStore::RejectedJournalFile, e.other);
+    case Kind::Kept:
+        return QStringLiteral("Quintrel does not use %1: %2. It could be neither set aside as "
+                              "\"%3\" nor removed (%4), so the game saves nothing until it is "
+                              "moved away.")
+            .arg(where, e.reason, platform::FolderStore::RejectedJournalFile, e.other);
+    case Kind::Unfinished:
+        return QStringLiteral("Quintrel could not finish saving %1 in the file %2:\n%3\nThe table "
+                              "kept in the folder may be half-saved; the game finishes the save "
+                              "the next time it starts in this folder.")
+            .arg(subject, where, e.reason);
+    case Kind::Unsure:
+        return QStringLiteral("Quintrel could not save the file %1:\n%2\nThe disk did not confirm "
+                              "the change, so the next start may find %3 as it was or as it is "
+                              "now.")
+            .arg(where, e.reason, subject);
     }
     return e.reason;
 }
@@ -67,7 +90,11 @@ public:
             return;
         files_.insert(error.file);
         lines_.append(lineFor(error, subject));
+        mayHaveChanged_ = mayHaveChanged_ || error.kind == Kind::Unfinished
+                          || error.kind == Kind::Unsure;
     }
+    // Whether a save that failed may have changed the files all the same.
+    bool mayHaveChanged() const { return mayHaveChanged_; }
     void addLine(const QString &line) { lines_.append(line); }
     bool isEmpty() const { return lines_.isEmpty(); }
     QString message(const QString &outcome) const
@@ -78,15 +105,16 @@ public:
 
 private:
     bool saving_;
+    bool mayHaveChanged_ = false;
     QStringList lines_;
     QSet<QString> files_;
 };
 
 QList<platform::FileSpan> fileSpans()
 {
-    return {{HiScoresFile, FieldStart, HiScoresLength},
-            {NamesFile, FieldStart, NamesLength},
-            {CardBacksFile, 0, 2}};
+    return {{HiScoresFile, FieldStart, HiScoresLength, 4},
+            {NamesFile, FieldStart, NamesLength, NameLength},
+            {CardBacksFile, 0, 2, 2}};
 }
 
 ScoreBook::ScoreBook(platform::DataStore &store, QObject *parent) : QObject(parent), store_(store) {}
@@ -144,15 +172,30 @@ bool ScoreBook::readFile(const QString &file, qint64 length, QByteArray &content
     return false;
 }
 
-bool ScoreBook::readTable(scores::Table &table, Trouble &trouble)
+bool ScoreBook::readTable(scores::Table &table, Trouble &trouble, bool *scoresRead)
 {
     QByteArray hiscores, names;
     // Both are read even when the first fails, so the player sees what the
     // other holds and hears of every file in trouble.
-    const bool scoresRead = readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
-    const bool namesRead = readFile(NamesFile, NamesLength, names, trouble);
+    const bool scoresOk = readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
+    const bool namesOk = readFile(NamesFile, NamesLength, names, trouble);
     table = tableFrom(hiscores, names);
-    return scoresRead && namesRead;
+    if (scoresRead)
+        *scoresRead = scoresOk;
+    return scoresOk && namesOk;
+}
+
+void ScoreBook::showKept(Trouble &trouble, bool saved)
+{
+    // The table and the best score as the files hold them now, whatever
+    // became of the save.
+    scores::Table shown;
+    bool scoresRead = false;
+    readTable(shown, trouble, &scoresRead);
+    if (scoresRead && shown[0].score != best_)
+        setBest(shown[0].score);
+    emit tableChanged(shown);
+    report(trouble, saved || trouble.mayHaveChanged() ? TableShownAsRead : TableNotChanged);
 }
 
 bool ScoreBook::writeTable(const platform::Lock &lock, const scores::Table &table,
@@ -183,9 +226,13 @@ void ScoreBook::open()
         const auto lock = store_.lock();
         if (lock->held())
             recover(*lock, trouble);
-        else
+        else if (lock->why().kind == Kind::Busy)
             trouble.addLine(QStringLiteral("Quintrel could not check the high score table: %1, "
                                            "and did not finish within a second.")
+                                .arg(lock->why().reason));
+        else
+            trouble.addLine(QStringLiteral("Quintrel could not check the high score table: the "
+                                           "folder it was started in cannot be locked (%1).")
                                 .arg(lock->why().reason));
         readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
     }
@@ -252,13 +299,7 @@ bool ScoreBook::enter(std::int32_t score, const QByteArray &name)
             saved = writeTable(*lock, table, trouble);
         }
     }
-    // The player's best of this run, saved or not.
-    if (score > best_)
-        setBest(score);
-    scores::Table shown;
-    readTable(shown, trouble);
-    emit tableChanged(shown);
-    report(trouble, saved ? TableShownAsRead : TableNotChanged);
+    showKept(trouble, saved);
     return saved;
 }
 
@@ -270,13 +311,7 @@ bool ScoreBook::clear()
         const auto lock = store_.lock();
         cleared = enterDoor(*lock, TableSubject, trouble) && writeTable(*lock, scores::Table{}, trouble);
     }
-    // The best score follows the table only when the table really was cleared.
-    if (cleared)
-        setBest(0);
-    scores::Table shown;
-    readTable(shown, trouble);
-    emit tableChanged(shown);
-    report(trouble, cleared ? TableShownAsRead : TableNotChanged);
+    showKept(trouble, cleared);
     return cleared;
 }
 
@@ -294,7 +329,7 @@ bool ScoreBook::setCardBack(int back)
         if (!saved && !error.reason.isEmpty())
             trouble.add(error, BackSubject);
     }
-    report(trouble, BackNotSaved);
+    report(trouble, trouble.mayHaveChanged() ? BackShown : BackNotSaved);
     return saved;
 }
 

@@ -60,7 +60,8 @@ private:
     bool enterDoor(const platform::Lock &lock, const QString &subject, Trouble &trouble);
     bool recover(const platform::Lock &lock, Trouble &trouble, bool tellFailure = true);
     bool readFile(const QString &file, qint64 length, QByteArray &content, Trouble &trouble);
-    bool readTable(Table &table, Trouble &trouble);
+    bool readTable(Table &table, Trouble &trouble, bool *scoresRead = nullptr);
+    void showKept(Trouble &trouble, bool saved);
     bool writeTable(const platform::Lock &lock, const Table &table, Trouble &trouble);
     void setBest(std::int32_t best);
     void report(Trouble &trouble, const QString &outcome);

@@ -107,6 +107,7 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
         lblScore_[std::size_t(i)] = makeLabel(QStringLiteral("lblScore%1").arg(i), row,
                                               ScoreLeft, ScoreWidth, row.scoreHeight,
                                               Qt::AlignRight);
+        lblScore_[std::size_t(i)]->installEventFilter(this);
     }
 
     // The arrows go by the buttons' places, as in every window, not round
@@ -208,7 +209,8 @@ void frmHiScores::closeEvent(QCloseEvent *event)
 bool frmHiScores::eventFilter(QObject *watched, QEvent *event)
 {
     // Ten wide letters run past a name's place in the large type of the
-    // first rows: such a name is drawn narrower, never cut.
+    // first rows, and so do ten digits past a score's: such a text is drawn
+    // narrower, never cut.
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || event->type() != QEvent::Paint)
         return QWidget::eventFilter(watched, event);

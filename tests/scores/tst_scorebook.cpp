@@ -84,6 +84,13 @@ private slots:
         auto row = [&](const char *name) { put({name}); w->GetScores(); return w->findChild<QLabel *>("lblName0")->grab().toImage(); };
         QVERIFY(row("WWWWWWWWWW") != row("WWWWWWWWW"));
         QVERIFY(row("<b></b>W") != row("W"));   // a name shows as stored, never as markup
+        // Ten digits show whole too: the first one changes what the row shows.
+        auto score = [&](const char *le) {
+            store.files[HiScoresFile] = QByteArray(9, '\0') + QByteArray(le, 4);
+            w->GetScores();
+            return w->findChild<QLabel *>("lblScore0")->grab().toImage();
+        };
+        QVERIFY(score("\x00\xCA\x9A\x3B") != score("\x00\x94\x35\x77"));   // 1000000000, 2000000000
     }
 
     void startStateAndCardBack()
@@ -193,6 +200,7 @@ private slots:
 
         put({"ANN", "BOB"});
         frmHiScores(*book, dialogs).showWindow();   // but never one with a best score
+        book->open();
         w->GetScores();
         QStringList asked;
         answerNextDialog({}, Qt::Key_Escape, [&](QDialog &d) {   // Escape: No
@@ -205,7 +213,29 @@ private slots:
         answerNextDialog({}, Qt::Key_Return);   // Yes, the default
         click("cmdClear");
         QCOMPARE(text("lblScore9") + text("lblName0"), QString("0") + QString(10, ' '));
-        QCOMPARE(QList<QVariantList>(best), (QList<QVariantList>{{0}, {0}}));
+        QCOMPARE(QList<QVariantList>(best), (QList<QVariantList>{{0}, {200}, {0}}));
+    }
+
+    // After a save that did not happen, the best score and the table are the
+    // files' own: a refused Clear, a record score not kept. A journal set
+    // aside on the way stops no save.
+    void theWindowShowsWhatIsKept()
+    {
+        put({"ANN", "BOB"});
+        book->open();
+        QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
+        store.writesFail = "Input/output error";
+        book->clear();
+        dialogs.typed = [] { return QString("ZED"); };
+        w->HighScores(900);
+        QVERIFY(best.isEmpty() && dialogs.messages.size() == 2);
+        QCOMPARE(text("lblScore0") + text("lblName0") + text("lblScore1"), QString("200ANN       100"));
+        store.writesFail.clear();
+        store.foreignJournal = true;
+        w->HighScores(900);
+        QCOMPARE(text("lblScore0") + text("lblName0") + text("lblScore1"), QString("900ZED       200"));
+        QVERIFY(dialogs.messages.last().text.startsWith("Quintrel set aside \"hiscores.journal\""));
+        QCOMPARE(best.value(0).value(0).toInt(), 900);
     }
 };
 

@@ -67,10 +67,21 @@ void putDisk(const Disk &d)
     put("cardbacks.dat", d.cardbacks);
 }
 
+QByteArray sha(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
 // A journal as the game writes one: a first line, the body, its SHA-256.
-QByteArray journalOf(const QByteArray &body)
+QByteArray journalOf(const QByteArray &body) { return "QUINTREL JOURNAL 2\n" + body + sha(body); }
+// A file's part of the body, made against `before`, the file's bytes up to
+// the end of its fields: "<name length> <name> <length before> <patches>
+// <SHA-256 before>\n", then a line a patch: "<offset> <length> <new> <old>\n".
+using Patches = QList<std::pair<int, QByteArray>>;
+QByteArray part(const QByteArray &name, const QByteArray &before, const Patches &patches)
 {
-    return "QUINTREL JOURNAL 1\n" + body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+    QByteArray out = QByteArray::number(name.size()) + ' ' + name + ' ' + QByteArray::number(before.size())
+                     + ' ' + QByteArray::number(patches.size()) + ' ' + sha(before) + '\n';
+    for (const auto &[at, bytes] : patches)
+        out += QByteArray::number(at) + ' ' + QByteArray::number(bytes.size()) + ' ' + bytes + ' '
+               + before.mid(at, bytes.size()) + '\n';
+    return out;
 }
 
 struct Run {
@@ -82,9 +93,12 @@ struct Run {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Disk)
+
 class ScoreFilesDiskTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir, outside;
+    const Disk old = diskOf(Old);
 
     // One command of the score book in its own process, under the shim.
     Run save(const QStringList &args, const QString &action = {}, int at = 0,
@@ -161,9 +175,11 @@ private slots:
             durable += {"unlink hiscores.journal", "fsync ."};
         }
         QCOMPARE(dry.log, durable);
+        // A disk may also fail every call from one on, undo included; the
+        // next start is on a disk that works again.
         int torn = 0;
         for (int at = 1; at <= durable.size(); ++at) {
-            for (const QString action : {"kill", "eio", "enospc"}) {
+            for (const QString action : {"kill", "eio", "enospc", "eio-on", "enospc-on"}) {
                 putDisk(before);
                 const Run r = save(command, action, at);
                 struct stat st {};   // a journal left for the next start, which its owner can read
@@ -171,50 +187,121 @@ private slots:
                 const Run next = save({"start"});
                 const Disk found = disk();
                 torn += found != before && found != saved;
-                // Saved is saved; a failure is told and leaves the old files.
+                // Saved is saved. A failure says what the folder holds: the
+                // old table, a save the next start finishes, or (one field
+                // written in place) either.
+                const bool finishes = r.out.contains("the game finishes the save the next time it starts");
+                const bool either = r.out.contains("may find the chosen card back as it was or as it is now");
+                const bool untouched = r.out.contains("not changed.") || r.out.contains("is not saved for the next start.");
                 QVERIFY2((r.code != 0 || found == saved)
-                             && (r.code != 1 || (found == before && r.out.contains("MESSAGE Quintrel could not save"))),
-                         qPrintable(QString("%1 at %2").arg(action).arg(at)));
+                             && (r.code != 1 || (r.out.startsWith("MESSAGE Quintrel could ")
+                                                 && (finishes ? found == saved : either || (untouched && found == before)))),
+                         qPrintable(QString("%1 at %2: %3").arg(action).arg(at).arg(r.out)));
                 QVERIFY(next.out.isEmpty() && !QFile::exists(Journal));
             }
         }
         QCOMPARE(torn, 0);
     }
 
-    // A journal is read like any file that arrives with the folder: one that
-    // the game did not write is set aside unused and stops no later save.
-    void plantedJournalsTouchNothing_data()
+    // A journal is read like any file that arrives with the folder. One the
+    // game can prove it made for the files as they are is finished at the
+    // start; any other is set aside unused, whenever it is found, and the
+    // save it was found in goes on.
+    void journalVerdicts_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QByteArray many;
-        for (int i = 0; i < 300; ++i)
-            many += QString("8 f%1.dat 0 1 X\n").arg(i, 3, 10, QChar('0')).toLatin1();
-        QTest::newRow("a missing absolute path") << QByteArray("14 /tmp/q-created 0 6 HACKED\n");
-        QTest::newRow("300 names") << many;
-        QTest::newRow("the unused bytes") << QByteArray("12 hiscores.dat 0 4 AAAA\n");
-        QTest::newRow("a length past the end") << QByteArray("9 names.dat 9 90 XXXXX\n");
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<Disk>("finished");   // empty: set aside
+        const QByteArray hs = old.hiscores, nm = old.names.left(109), cb = old.cardbacks;
+        Patches scores, names;
+        for (int at = 9; at < 49; at += 4)
+            scores.append({at, "\xAA\xAA\xAA\x0A"});
+        for (int at = 9; at < 109; at += 10)
+            names.append({at, "NEW NAME " + QByteArray::number(at / 10)});
+        Disk all = old;
+        for (const auto &[at, bytes] : scores)
+            all.hiscores.replace(at, 4, bytes);
+        for (const auto &[at, bytes] : names)
+            all.names.replace(at, 10, bytes);
+        all.cardbacks = QByteArray("\x05\x00", 2);
+        const QByteArray largest = part("hiscores.dat", hs, scores) + part("names.dat", nm, names)
+                                   + part("cardbacks.dat", cb, {{0, all.cardbacks}});
+        Disk atEnd = old;
+        atEnd.hiscores.replace(11, 2, "\x7F\x7F");
+        atEnd.names.replace(99, 10, "LAST PLACE");
+        QTest::newRow("the largest a save writes") << journalOf(largest) << all;
+        QTest::newRow("a patch ending at its field's end")
+            << journalOf(part("hiscores.dat", hs, {{11, "\x7F\x7F"}}) + part("names.dat", nm, {{99, "LAST PLACE"}})) << atEnd;
+        QByteArray over = largest;
+        over.replace("\n9 4 ", "\n09 4 ");   // as valid, one byte longer
+        QTest::newRow("one byte over the largest") << journalOf(over) << Disk{};
+        QTest::newRow("a patch one byte past its field") << journalOf(part("hiscores.dat", hs, {{11, "\x7F\x7F\x7F"}})) << Disk{};
+        QTest::newRow("a patch of no bytes") << journalOf(part("hiscores.dat", hs, {{9, ""}, {13, "AAAA"}})) << Disk{};
+        QTest::newRow("a path ending in a file's name") << journalOf(part("../other/hiscores.dat", hs, {{9, "AAAA"}})) << Disk{};
+        QTest::newRow("an absolute path") << journalOf(part("/tmp/q-created", {}, {{0, "HACKED"}})) << Disk{};
+        QTest::newRow("the unused bytes") << journalOf(part("hiscores.dat", hs, {{0, "AAAA"}})) << Disk{};
+        QTest::newRow("a file twice") << journalOf(part("hiscores.dat", hs, {{9, "AAAA"}}) + part("hiscores.dat", hs, {{13, "AAAA"}})) << Disk{};
+        QTest::newRow("made for another table")
+            << journalOf(part("hiscores.dat", diskOf({7000}).hiscores, {{9, "AAAA"}}) + part("names.dat", nm, {{9, "AAAA      "}})) << Disk{};
+        // The journal of an earlier version of the game proves nothing.
+        const QByteArray v1 = "12 hiscores.dat 9 4 AAAA\n9 names.dat 9 10 AAAA      \n";
+        QTest::newRow("an earlier format") << "QUINTREL JOURNAL 1\n" + v1 + sha(v1) << Disk{};
     }
-    void plantedJournalsTouchNothing()
+    void journalVerdicts()
     {
-        QFETCH(QByteArray, body);
-        putDisk(diskOf(Old));
-        put(Journal, journalOf(body));
-        QVERIFY(save({"start"}).out.contains("Quintrel set aside \"hiscores.journal\""));
-        QCOMPARE(disk(), diskOf(Old));
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), (QStringList{"cardbacks.dat", "hiscores.dat",
-                                             "hiscores.journal.rejected", "names.dat"}));
+        QFETCH(QByteArray, journal);
+        QFETCH(Disk, finished);
+        putDisk(old);
+        put(Journal, journal);
+        if (finished != Disk{}) {
+            QVERIFY(save({"start"}).out.isEmpty());
+            QCOMPARE(disk(), finished);
+            QVERIFY(!QFile::exists(Journal));
+            return;
+        }
+        const Run r = save({"enter", "9000", "9000"});
+        QVERIFY2(r.code == 0 && r.out.startsWith("MESSAGE Quintrel set aside \"hiscores.journal\""), qPrintable(r.out));
+        QCOMPARE(disk(), diskOf(QList{9000} + Old.mid(0, 9)));
+        QCOMPARE(bytesOf("hiscores.journal.rejected"), journal);
         QVERIFY(!QFile::exists("/tmp/q-created"));
-        QCOMPARE(save({"enter", "9000", "N"}).code, 0);
-        QVERIFY(save({"start"}).out.isEmpty());
+        QVERIFY(QFile::remove("hiscores.journal.rejected") && save({"start"}).out.isEmpty());
+    }
 
-        // Cut short by a crash, the game's own journal goes without a word.
-        putDisk(diskOf(Old));
-        put(Journal, journalOf("12 hiscores.dat 9 4 AAAA\n").chopped(3));
+    // Cut short by a crash, the game's own journal goes without a word; a
+    // save cut short whose files are replaced before the next start (a
+    // backup put back, another copy's table) leaves them as they are.
+    void cutSaves()
+    {
+        putDisk(old);
+        put(Journal, journalOf(part("hiscores.dat", old.hiscores, {{9, "AAAA"}})).chopped(3));
         QVERIFY(save({"start"}).out.isEmpty());
-        QVERIFY(disk() == diskOf(Old) && !QFile::exists(Journal));
-        // A whole one is finished, however small its patch.
-        put(Journal, journalOf("13 cardbacks.dat 1 1 \7\n"));
-        QVERIFY(save({"start"}).out.isEmpty() && disk() == diskOf(Old, QByteArray("\2\7", 2)));
+        QVERIFY(disk() == old && !QFile::exists(Journal));
+        for (const QStringList &command : {QStringList{"clear"}, {"enter", "4550", "4550"}}) {
+            putDisk(old);
+            QCOMPARE(save(command, "kill", 5).code, -1);   // past its journal and first field
+            const Disk other = diskOf({900, 810, 720, 630, 540});
+            put("hiscores.dat", other.hiscores);
+            put("names.dat", other.names);
+            const Run r = save({"start"});
+            QVERIFY2(r.out.contains("set aside \"hiscores.journal\"") && r.out.contains("replaced since"), qPrintable(r.out + command.join(' ')));
+            QCOMPARE(disk(), (Disk{other.hiscores, other.names, old.cardbacks}));
+            QFile::remove("hiscores.journal.rejected");
+        }
+        // "Set aside" only when it was: with the name taken, the journal is
+        // removed; where it can be neither moved nor removed, it stays and
+        // the saves wait.
+        putDisk(old);
+        put(Journal, journalOf("garbage"));
+        QVERIFY(QDir().mkdir("hiscores.journal.rejected"));
+        Run r = save({"start"});
+        QVERIFY2(r.out.contains("Quintrel removed \"hiscores.journal\"") && !r.out.contains("set aside \"")
+                     && r.out.contains("set aside as \"hiscores.journal.rejected\": something else has that name"),
+                 qPrintable(r.out));
+        QVERIFY(QDir().rmdir("hiscores.journal.rejected") && !QFile::exists(Journal));
+        put(Journal, journalOf("garbage"));
+        r = save({"start"}, "eio-on", 1);
+        QVERIFY2(r.out.contains("could be neither set aside") && r.out.contains("Input/output error"), qPrintable(r.out));
+        QVERIFY(QFile::exists(Journal) && save({"enter", "9000", "9000"}, "eio-on", 1).code == 1);
+        QVERIFY(save({"start"}).out.contains("set aside \"hiscores.journal\"") && disk() == old);
     }
 
     // Where the journal cannot be made, or the name of a file is taken by
@@ -240,6 +327,7 @@ private slots:
         QTest::newRow("a disk that fails to read") << "" << "QUINTREL_SHIM_NOREAD" << "Input/output error";
         // A file-size limit fails the write; it must not end the game.
         QTest::newRow("a file-size limit") << "" << "RLIMIT_FSIZE" << "save the file \"hiscores.dat\"";
+        QTest::newRow("a lock refused at once") << "" << "QUINTREL_SHIM_FLOCK" << "cannot be locked (No locks available)";
     }
     void refusedSavesSayWhy()
     {
@@ -247,7 +335,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, why);
         const QString target = outside.filePath("target");
-        putDisk(diskOf(Old));
+        putDisk(old);
         put(target, "outside");
         QFile::remove(name);
         QTemporaryDir gone;
@@ -272,11 +360,12 @@ private slots:
         QVERIFY2(r.code == 1 && told && once && !r.out.contains("another copy"), qPrintable(r.out));
         if (!extra.isEmpty())   // a single field goes in place, as far as the disk takes it
             QCOMPARE(save({"back", "7"}, {}, 0, extra).code, kind == "no file" ? 0 : 1);
+        const Run start = save({"start"}, {}, 0, extra);   // a refused lock is no wait for another copy
+        QVERIFY(kind != "QUINTREL_SHIM_FLOCK" || (start.out.contains("cannot be locked (No") && start.ms < 900));
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(QDir().rmdir(name) || QFile::remove(name) || name.isEmpty());
         QCOMPARE(bytesOf(target), QByteArray("outside"));
         QVERIFY(!QFile::exists(target + "-none") && !QFile::exists(Journal));
-        const Disk old = diskOf(Old);
         for (const auto &[file, bytes] : {std::pair{"hiscores.dat", old.hiscores}, {"names.dat", old.names},
                                           {"cardbacks.dat", kind == "no file" ? QByteArray("\7\0", 2)
                                                             : kind == "RLIMIT_FSIZE" ? QByteArray() : old.cardbacks}})
@@ -295,7 +384,7 @@ private slots:
     void toldOnceUnlessASaveStops()
     {
         QFETCH(QString, kind);
-        putDisk(diskOf(Old));
+        putDisk(old);
         QVERIFY(QFile::remove("names.dat"));
         QVERIFY(kind == "a hard link" ? link("cardbacks.dat", "names.dat") == 0
                                       : QFile::link(kind == "a device" ? "/dev/zero" : "cardbacks.dat", "names.dat"));
@@ -322,7 +411,7 @@ private slots:
     // the table comes out whole when the first one dies.
     void twoCopies()
     {
-        putDisk(diskOf(Old));
+        putDisk(old);
         const pid_t a = fork();
         if (a == 0) {
             setenv("LD_PRELOAD", SHIM, 1);

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <random>
 
 class FakeRandom : public platform::Random {
@@ -94,6 +95,8 @@ public:
     QHash<QString, QByteArray> files;   // the working folder
     QHash<QString, QString> failing;    // file name -> reason every access fails
     QString journalIs;                  // what stands under the journal's name, if not a journal
+    bool foreignJournal = false;        // a journal the game cannot trust lies in the folder
+    QString writesFail;                 // the reason every write fails, reads working
     int heldLocks = 0;                  // locks alive now
 
     bool read(const QString &name, qint64 length, QByteArray &content,
@@ -109,8 +112,8 @@ public:
         if (!held.held() || heldLocks == 0)
             qFatal("a write without the lock");
         for (const auto &p : patches)
-            if (failing.contains(p.file)) {
-                error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file)};
+            if (failing.contains(p.file) || !writesFail.isEmpty()) {
+                error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file, writesFail)};
                 return false;
             }
         for (const auto &p : patches)
@@ -120,6 +123,10 @@ public:
     std::unique_ptr<platform::Lock> lock() override { return std::make_unique<Held>(heldLocks); }
     platform::Recovery recover(const platform::Lock &, platform::StoreError &error) override
     {
+        if (std::exchange(foreignJournal, false)) {
+            error = {platform::StoreError::Kind::SetAside, "hiscores.journal", "it is not a record of a save"};
+            return platform::Recovery::SetAside;
+        }
         error = {platform::StoreError::Kind::Unusable, "hiscores.journal", journalIs};
         return journalIs.isEmpty() ? platform::Recovery::Clean : platform::Recovery::Failed;
     }

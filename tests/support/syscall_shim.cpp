@@ -1,11 +1,14 @@
 // Preloaded into a process that saves the score files, this records every
-// call that makes a save durable (pwrite, fsync, unlink) on a file of
+// call that makes a save durable (pwrite, fsync, unlink, rename) on a file of
 // the working folder, and can kill, stop or fail the process at
 // the Nth of them. Set by the environment:
 //   QUINTREL_SHIM_LOG    file that gets one line a call: "<call> <name>",
 //                        the name relative to the folder ("." for the folder)
 //   QUINTREL_SHIM_AT     the number (from 1) of the call to act on
-//   QUINTREL_SHIM_DO     kill | stop | eio | enospc, done before the call
+//   QUINTREL_SHIM_DO     kill | stop | eio | enospc, done before the call;
+//                        eio-on | enospc-on fail that call and every one after
+//                        it, as a disk that has gone bad or full does
+//   QUINTREL_SHIM_FLOCK  enolck | einval: every lock on the folder fails so
 //   QUINTREL_SHIM_NOCREATE  any value: the folder takes no new file (EACCES)
 //   QUINTREL_SHIM_NOREAD    any value: no file of the folder can be read (EIO)
 
@@ -65,12 +68,13 @@ bool record(const char *call, const std::string &name)
     }
     const char *at = std::getenv("QUINTREL_SHIM_AT");
     const std::string action = std::getenv("QUINTREL_SHIM_DO") ? std::getenv("QUINTREL_SHIM_DO") : "";
-    if (!at || std::atoi(at) != calls)
+    const bool on = action.size() > 3 && action.compare(action.size() - 3, 3, "-on") == 0;
+    if (!at || (on ? calls < std::atoi(at) : std::atoi(at) != calls))
         return true;
     if (action == "kill" || action == "stop")
         raise(action == "kill" ? SIGKILL : SIGSTOP);
-    errno = action == "eio" ? EIO : ENOSPC;
-    return action != "eio" && action != "enospc";
+    errno = action.compare(0, 3, "eio") == 0 ? EIO : ENOSPC;
+    return action.compare(0, 3, "eio") != 0 && action.compare(0, 6, "enospc") != 0;
 }
 
 template <typename F> F next(const char *name) { return reinterpret_cast<F>(dlsym(RTLD_NEXT, name)); }
@@ -96,6 +100,24 @@ int unlink(const char *path)
     if (!record("unlink", path))
         return -1;
     return next<int (*)(const char *)>("unlink")(path);
+}
+int renameat2(int from, const char *path, int to, const char *target, unsigned flags)
+{
+    if (!record("rename", path))
+        return -1;
+    return next<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(from, path, to, target, flags);
+}
+int rename(const char *path, const char *target)
+{
+    if (!record("rename", path))
+        return -1;
+    return next<int (*)(const char *, const char *)>("rename")(path, target);
+}
+int flock(int fd, int operation)
+{
+    if (const char *fails = std::getenv("QUINTREL_SHIM_FLOCK"))
+        return errno = std::strcmp(fails, "einval") == 0 ? EINVAL : ENOLCK, -1;
+    return next<int (*)(int, int)>("flock")(fd, operation);
 }
 ssize_t pread(int fd, void *buf, size_t count, off_t offset)
 {
