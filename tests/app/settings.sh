@@ -44,4 +44,30 @@ xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" bash -c '
   expect "a link to a device" "$(play) $(readlink "$conf")" "592x453 0 /dev/zero"
   rm -f "$conf" && mkdir "$conf"
   expect "a folder" "$(play) $(stat -c %F "$conf")" "592x453 0 directory"
+  rmdir "$conf"
+
+  # Links and second names are never written through: the file behind them
+  # keeps its bytes, a dangling link makes no file, and the table opens at
+  # its designed size.
+  other=$FOLDER/../other.conf
+  printf "[table]\nscale=0.75\n" > "$other"
+  ln -s "$other" "$conf"
+  expect "a link to a file" "$(play ctrl+minus) $(md5sum < "$other") $(readlink "$conf")" \
+    "592x453 0 $(printf "[table]\nscale=0.75\n" | md5sum) $other"
+  rm -f "$conf" && ln -s "$other-none" "$conf"
+  expect "a dangling link" "$(play ctrl+minus) $(ls "$other-none" 2>&1 | grep -c "No such")" "592x453 0 1"
+  rm -f "$conf" && ln "$other" "$conf"
+  expect "a second name" "$(play ctrl+minus) $(md5sum < "$other") $(stat -c %h "$conf")" \
+    "592x453 0 $(printf "[table]\nscale=0.75\n" | md5sum) 2"
+  # A size that is not a number is the designed one, and is kept anew.
+  for scale in abc "" nan inf; do
+    rm -f "$conf" && printf "[table]\nscale=%s\n" "$scale" > "$conf"
+    expect "a scale of \"$scale\"" "$(play ctrl+minus) $(grep -c "^scale=0.75$" "$conf")" "592x453 0 1"
+  done
+  # A huge file is not read: the start takes no longer than a plain one.
+  rm -f "$conf" && printf "[table]\nscale=1\n" > "$conf"
+  plain=$(date +%s%N); play > /dev/null; plain=$(( $(date +%s%N) - plain ))
+  truncate -s 1G "$conf"
+  huge=$(date +%s%N); result=$(play); huge=$(( $(date +%s%N) - huge ))
+  expect "a 1 GB file" "$result $(stat -c %s "$conf") $(( huge < plain + 1500000000 ))" "592x453 0 1073741824 1"
   exit "$failed"'
