@@ -12,6 +12,14 @@ QString count(int n, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
+// The first place of each row of the pyramid, top to bottom, and the end of
+// the last row.
+constexpr std::array<int, 7> RowStarts = {0, 1, 5, 10, 16, 20, game::TablePlaces};
+
+// A long count is told as it goes, so that a listener never waits long in
+// silence: one word for so many steps (a step is 0.15 seconds).
+constexpr int StepsBetweenWords = 20;
+
 } // namespace
 
 Narrator::Narrator(const game::Table &table, ui::Announcer &announcer,
@@ -37,6 +45,9 @@ QString Narrator::state() const
 {
     if (table_.phase() == Phase::Idle)
         return QStringLiteral("No game yet: Alt+D deals");
+    if (table_.phase() == Phase::Over)
+        return tr("Game over, final score %1, %n eleven(s) in the game", nullptr, table_.gameElevens())
+            .arg(table_.score());
     const QString round = table_.phase() == Phase::Over ? QStringLiteral("game over")
                                                         : QStringLiteral("round %1").arg(table_.round());
     return QStringLiteral("Score %1, %2 left, %3, %4 left, %5")
@@ -47,6 +58,40 @@ QString Narrator::state() const
 
 void Narrator::sayState() { say(state()); }
 
+QString Narrator::tableText() const
+{
+    if (table_.phase() == Phase::Idle)
+        return state();
+    QStringList rows;
+    for (std::size_t row = 0; row + 1 < RowStarts.size(); ++row) {
+        QStringList places;
+        for (int p = RowStarts[row]; p < RowStarts[row + 1]; ++p) {
+            const PlaceState place = table_.place(p);
+            if (place.shows != PlaceState::Shows::Face)
+                places.append(tr("gone"));
+            else
+                places.append((place.open ? tr("%1, open") : tr("%1, covered")).arg(cardAt(p)));
+        }
+        rows.append(tr("Row %1: %2").arg(row + 1).arg(places.join(QStringLiteral("; "))));
+    }
+    const PlaceState drawn = table_.place(game::DrawnPlace);
+    rows.append(drawn.shows == PlaceState::Shows::Face ? tr("Drawn card: %1").arg(cardAt(game::DrawnPlace))
+                                                       : tr("No drawn card"));
+    rows.append(table_.place(game::DeckPlace).shows == PlaceState::Shows::Back
+                    ? tr("Deck: %n card(s)", nullptr, cardsLeft_)
+                    : tr("The deck is empty"));
+    return rows.join(QStringLiteral(". "));
+}
+
+void Narrator::sayTable() { say(tableText()); }
+
+void Narrator::sayDeckEmpty() { say(tr("The deck is empty")); }
+
+void Narrator::sayPlace(int place, int places)
+{
+    say(tr("A high score: place %1 of %2").arg(place).arg(places));
+}
+
 QString Narrator::cardAt(int place) const
 {
     return cardName_(table_.place(place).card.face());
@@ -54,7 +99,8 @@ QString Narrator::cardAt(int place) const
 
 QString Narrator::totalNow() const
 {
-    return QStringLiteral("total %1").arg(table_.runningTotal().value_or(0));
+    const int total = table_.runningTotal().value_or(0);
+    return total > 11 ? tr("total %1, over eleven").arg(total) : QStringLiteral("total %1").arg(total);
 }
 
 void Narrator::placeChanged(int place)
@@ -103,10 +149,22 @@ void Narrator::secondsLeftChanged(int seconds)
 
 void Narrator::bannerChanged(const game::Banner &banner)
 {
-    // A count is told once, when it has finished: when its banner gives way.
-    if (banner_.amountShown && banner.title != banner_.title)
+    const bool another = banner.title != banner_.title;
+    // A count is told when its first step comes, every so many steps as it
+    // goes, and with its amount when its banner gives way; a fixed amount
+    // (CLEAR SCREEN) is told with its banner.
+    if (another && banner_.amountShown && countSteps_ > 0)
         say(QStringLiteral("%1 %2").arg(banner_.title).arg(banner_.amount.value_or(0)));
-    if (!banner.amountShown && !banner.title.isEmpty() && banner.title != banner_.title) {
+    if (another)
+        countSteps_ = 0;
+    if (another && banner.amountShown && banner.amount) {
+        say(QStringLiteral("%1 %2").arg(banner.title).arg(*banner.amount));
+    } else if (!another && banner.amountShown && banner.amount) {
+        if (++countSteps_ == 1)
+            say(banner.title);
+        else if (countSteps_ % StepsBetweenWords == 0)
+            say(QString::number(*banner.amount));
+    } else if (another && !banner.amountShown && !banner.title.isEmpty()) {
         if (banner.title == QLatin1String("GAME OVER"))
             say(QStringLiteral("%1, final score %2").arg(banner.title).arg(table_.score()));
         else   // a new round's banner comes with a whole new table

@@ -20,9 +20,18 @@ public:
     Narrator(const game::Table &table, ui::Announcer &announcer,
              std::function<QString(int face)> cardName, QObject *parent = nullptr);
 
-    // Score, time left, elevens, cards left and round, in one sentence.
+    // Score, time left, elevens, cards left and round, in one sentence; after
+    // the game, its final score and elevens.
     QString state() const;
     void sayState();
+    // The pyramid row by row, each card open, covered or gone, then the
+    // drawn card and the deck.
+    QString tableText() const;
+    void sayTable();
+    // Why N turned no card.
+    void sayDeckEmpty();
+    // The place a finished game's score takes in the high score table.
+    void sayPlace(int place, int places);
 
 private:
     void placeChanged(int place);
@@ -42,4 +51,5 @@ private:
     int cardsLeft_ = 30;
     int scoreBeforeEleven_ = 0;
     bool elevenTold_ = true;
+    int countSteps_ = 0;   // of the count now running
 };

@@ -100,6 +100,8 @@ frmQuintrel::frmQuintrel(const Services &services)
     bindTable();
     narrator_ = new Narrator(table_, ui::Announcer::of(this), &cards::faceName, this);
     ui::addShortcut(this, ui::KeyAction::SayState, [this] { narrator_->sayState(); });
+    ui::addShortcut(this, ui::KeyAction::ReadTable, [this] { narrator_->sayTable(); });
+    addBetweenRoundsKeys();
     ui::addShortcut(this, ui::KeyAction::KeyHelp, [this] {
         services_.dialogs.message(ui::keyHelp(), platform::Buttons::Ok, platform::Icon::None,
                                   QStringLiteral("Keys"));
@@ -229,7 +231,11 @@ void frmQuintrel::buildControls()
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
     // N turns the next card wherever the focus is on the table.
-    ui::addShortcut(this, ui::KeyAction::Turn, [this] { table_.clickPlace(game::DeckPlace); });
+    ui::addShortcut(this, ui::KeyAction::Turn, [this] {
+        if (table_.phase() == Phase::Playing && !table_.place(game::DeckPlace).open)
+            narrator_->sayDeckEmpty();
+        table_.clickPlace(game::DeckPlace);
+    });
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
 
     addSizeActions();
@@ -257,13 +263,39 @@ void frmQuintrel::addSizeActions()
     // A window sized for a step can fall short of it by a pixel's worth:
     // within a hundredth of a step, the table counts as on it.
     constexpr double Near = 0.01;
-    add("actLarger", ui::KeyAction::LargerTable, [this] {
-        useScale((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
+    // A listener hears the size the table has taken.
+    auto sized = [this](double wanted) {
+        useScale(wanted);
+        ui::Announcer::of(this).say(
+            tr("Table at %1 percent of its designed size").arg(std::lround(tableScale() * 100)));
+    };
+    add("actLarger", ui::KeyAction::LargerTable, [this, sized] {
+        sized((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
     });
-    add("actSmaller", ui::KeyAction::SmallerTable, [this] {
-        useScale((std::ceil(tableScale() / ScaleStep - Near) - 1) * ScaleStep);
+    add("actSmaller", ui::KeyAction::SmallerTable, [this, sized] {
+        sized((std::ceil(tableScale() / ScaleStep - Near) - 1) * ScaleStep);
     });
-    add("actDesignedSize", ui::KeyAction::DesignedSize, [this] { useScale(1.0); });
+    add("actDesignedSize", ui::KeyAction::DesignedSize, [sized] { sized(1.0); });
+}
+
+void frmQuintrel::addBetweenRoundsKeys()
+{
+    const std::array<std::pair<ui::KeyAction, QString>, 4> keys = {{
+        {ui::KeyAction::Menu, tr("The menu opens between rounds")},
+        {ui::KeyAction::HighScores, tr("The high scores open between rounds")},
+        {ui::KeyAction::Exit, tr("Exit is there between rounds")},
+        {ui::KeyAction::Deal, tr("Deal is there between rounds")},
+    }};
+    for (const auto &[key, why] : keys) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence::fromString(ui::binding(key).keyText));
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, why] { ui::Announcer::of(this).say(why); });
+        // Only while the buttons are away: their own Alt letters work between rounds.
+        connect(&table_, &game::Table::phaseChanged, action,
+                [action](Phase phase) { action->setEnabled(phase != Phase::Idle && phase != Phase::Over); });
+        addAction(action);
+    }
 }
 
 double frmQuintrel::tableScale() const
@@ -340,8 +372,10 @@ void frmQuintrel::bindTable()
         progressBar_->setValue(seconds);
         progressBar_->setAccessibleName(QStringLiteral("Time left %1 seconds").arg(seconds));
     });
-    connect(&table_, &Table::runningTotalChanged, this, [this, show](std::optional<int> total) {
-        show(lblRunTot_, QStringLiteral("Running total"), total ? number(*total) : QString());
+    connect(&table_, &Table::runningTotalChanged, this, [this](std::optional<int> total) {
+        lblRunTot_->setText(total ? number(*total) : QString());
+        // Read as a number where no card is selected too.
+        lblRunTot_->setAccessibleName(QStringLiteral("Running total ") + number(total.value_or(0)));
     });
     connect(&table_, &Table::clockRunningChanged, this, [this](bool running) {
         if (running)
@@ -354,10 +388,15 @@ void frmQuintrel::bindTable()
         services_.dialogs.message(QStringLiteral("time is up!!!"));
         table_.acknowledgeTimeUp();
     }, Qt::QueuedConnection);
-    // The name prompt keeps "GAME OVER" in view.
+    // The name prompt keeps "GAME OVER" in view. A listener hears GAME OVER,
+    // the final score and the place it takes before the name is asked.
     connect(&table_, &Table::gameOver, this, [this](int finalScore) {
-        const QRect banner(lblBonusTxt_->mapToGlobal(QPoint()), lblBonusTxt_->size());
-        hiScores().HighScores(finalScore, banner);
+        if (const int place = book_.placeFor(finalScore))
+            narrator_->sayPlace(place, scores::Entries);
+        ui::Announcer::of(this).afterSaying([this, finalScore] {
+            const QRect banner(lblBonusTxt_->mapToGlobal(QPoint()), lblBonusTxt_->size());
+            hiScores().HighScores(finalScore, banner);
+        });
     }, Qt::QueuedConnection);
 }
 
@@ -424,6 +463,20 @@ void frmQuintrel::keepFocus(CardPicture *leaving)
         nearest->setFocus(Qt::TabFocusReason);
     else if (cmdTake_->isVisible())
         cmdTake_->setFocus(Qt::TabFocusReason);
+    // Told once the table's step is over, when the focus has come to rest.
+    if (!std::exchange(focusToBeTold_, true))
+        QTimer::singleShot(0, this, &frmQuintrel::sayFocus);
+}
+
+void frmQuintrel::sayFocus()
+{
+    focusToBeTold_ = false;
+    const QWidget *focus = focusWidget();
+    if (!focus || !focus->isVisible() || table_.phase() != Phase::Playing)
+        return;
+    const QString description = focus->accessibleDescription();
+    ui::Announcer::of(this).say(description.isEmpty() ? focus->accessibleName()
+                                                      : focus->accessibleName() + QStringLiteral(", ") + description);
 }
 
 void frmQuintrel::showPhase(Phase phase)
@@ -479,7 +532,6 @@ frmHiScores &frmQuintrel::hiScores()
 {
     if (!hiScores_) {
         hiScores_ = std::make_unique<frmHiScores>(book_, services_.dialogs, this);
-        ui::readWhenActivated(hiScores_.get());
         connect(hiScores_.get(), &frmHiScores::opened, this, [this] { setEnabled(false); });
         connect(hiScores_.get(), &frmHiScores::closed, this, &frmQuintrel::takeInputBack);
     }

@@ -70,6 +70,9 @@ protected:
 private:
     void buildControls();
     void addSizeActions();
+    // The buttons' Alt letters during a round, when the buttons are away:
+    // each says why it does nothing.
+    void addBetweenRoundsKeys();
     // Where the table's designed top left corner lies in the window.
     QPoint tableOrigin() const;
     void bindTable();
@@ -78,6 +81,8 @@ private:
     void nameForReader(int place, const game::PlaceState &state);
     // Keeps the keyboard's focus on something that takes it.
     void keepFocus(CardPicture *leaving);
+    // Says what the focus has landed on after the table moved it.
+    void sayFocus();
     void showPhase(game::Phase phase);
     void showBanner(const game::Banner &banner);
     void showBestScore(std::int32_t best);
@@ -101,6 +106,7 @@ private:
     QProgressBar *progressBar_ = nullptr;
     QTimer *clock_ = nullptr;
     Narrator *narrator_ = nullptr;
+    bool focusToBeTold_ = false;
 
     std::unique_ptr<frmHiScores> hiScores_;
     std::unique_ptr<frmMenu> menu_;

@@ -32,7 +32,7 @@ public:
         }
         return platform::Answer::Ok;
     }
-    QString input(const QString &, const QString &, const QRect &, int) override { return {}; }
+    QString input(const QString &, const QString &, const QRect &, int, std::function<void(QWidget *)>) override { return {}; }
 };
 
 } // namespace

@@ -176,6 +176,7 @@ void Table::select(int place)
     if (total != 11)
         return;
     ++elevens_;
+    ++gameElevens_;
     emit elevensChanged(elevens_);
     removeSelected();
     if (phase_ == Phase::Playing)
@@ -253,8 +254,10 @@ void Table::startRound()
     secondsLeft_ = SecondsPerRound;
     emit secondsLeftChanged(secondsLeft_);
     emit cardsLeftChanged(Deck::Size + 1 - deckPosition_);
-    if (round_ == 1)
+    if (round_ == 1) {
         setScore(0);
+        gameElevens_ = 0;
+    }
     setBanner({QStringLiteral("ROUND ") + QString::number(round_), false, {}});
     setPhase(Phase::Announcing);   // and the new table shows
     step_ = Step::RoundBanner;

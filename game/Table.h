@@ -76,6 +76,8 @@ public:
     int score() const { return score_; }
     int round() const { return round_; }
     int elevens() const { return elevens_; }
+    // The elevens of every round of the game so far, or of the game just over.
+    int gameElevens() const { return gameElevens_; }
     std::optional<int> runningTotal() const { return runningTotal_; }
     const Banner &banner() const { return banner_; }
     // The drawn cards that later Turns covered, the last covered last.
@@ -141,6 +143,7 @@ private:
     std::optional<int> runningTotal_;
     int score_ = 0;
     int elevens_ = 0;
+    int gameElevens_ = 0;
     int secondsLeft_ = SecondsPerRound;
     int round_ = 1;
     bool clockRunning_ = false;

@@ -4,10 +4,33 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
+
+namespace {
+
+// Watches a full text box for the first key that would type past its end.
+class WhenFull : public QObject {
+public:
+    WhenFull(QLineEdit *box, std::function<void()> full) : QObject(box), box_(box), full_(std::move(full)) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && full_ && box_->text().size() >= box_->maxLength()
+            && !box_->hasSelectedText() && !static_cast<QKeyEvent *>(event)->text().trimmed().isEmpty()
+            && static_cast<QKeyEvent *>(event)->text().at(0).isPrint())
+            std::exchange(full_, {})();
+        return false;
+    }
+
+private:
+    QLineEdit *box_;
+    std::function<void()> full_;
+};
+
+} // namespace
 
 Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const QString &title,
                           Answer defaultAnswer)
@@ -34,7 +57,7 @@ Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QRect &keepClear,
-                         int maxLength)
+                         int maxLength, std::function<void(QWidget *dialog)> whenFull)
 {
     // A prompt may break its lines with a bare carriage return; the dialog's
     // label breaks lines only at line feeds.
@@ -44,8 +67,11 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QRec
     dialog.setWindowTitle(title);
     dialog.setLabelText(shown);
     dialog.setInputMode(QInputDialog::TextInput);
-    if (auto *box = dialog.findChild<QLineEdit *>())
+    if (auto *box = dialog.findChild<QLineEdit *>()) {
         box->setMaxLength(maxLength);
+        if (whenFull)
+            box->installEventFilter(new WhenFull(box, [&dialog, whenFull] { whenFull(&dialog); }));
+    }
     if (keepClear.isValid()) {
         dialog.adjustSize();
         dialog.move(keepClear.center().x() - dialog.width() / 2, keepClear.bottom() + 12);

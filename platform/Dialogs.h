@@ -4,6 +4,10 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace platform {
 
 enum class Buttons { Ok, YesNo };
@@ -20,9 +24,10 @@ public:
     // A text-entry dialog: the text typed, or an empty text on Cancel. It
     // opens below `keepClear` (in screen pixels) when that is given, so what
     // lies there stays in view. The text box takes at most `maxLength`
-    // characters.
+    // characters; the first key that would type one more calls `whenFull`
+    // with the dialog, once.
     virtual QString input(const QString &prompt, const QString &title, const QRect &keepClear,
-                          int maxLength) = 0;
+                          int maxLength, std::function<void(QWidget *dialog)> whenFull = {}) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -30,7 +35,7 @@ public:
     Answer message(const QString &text, Buttons buttons, Icon icon, const QString &title,
                    Answer defaultAnswer) override;
     QString input(const QString &prompt, const QString &title, const QRect &keepClear,
-                  int maxLength) override;
+                  int maxLength, std::function<void(QWidget *dialog)> whenFull) override;
 };
 
 } // namespace platform

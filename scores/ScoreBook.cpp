@@ -274,13 +274,13 @@ void ScoreBook::clearIfEmpty()
     report(trouble, TableNotChanged);
 }
 
-bool ScoreBook::enters(std::int32_t score)
+int ScoreBook::placeFor(std::int32_t score)
 {
     // Quietly: the entry that follows tells of every file in trouble.
     Trouble unheard;
     scores::Table table;
     readTable(table, unheard);
-    return insertionRank(table, score) > 0;
+    return insertionRank(table, score);
 }
 
 bool ScoreBook::enter(std::int32_t score, const QByteArray &name)

@@ -34,9 +34,9 @@ public:
     // The high score window's first showing: a table whose entry 1 scores 0
     // is cleared on disk; the window is left as it is.
     void clearIfEmpty();
-    // Whether `score` enters the table as its files hold it now; tells
-    // nothing, since enter() follows.
-    bool enters(std::int32_t score);
+    // The place (1 to 10) that `score` takes in the table as its files hold
+    // it now, 0 for none; tells nothing, since enter() follows.
+    int placeFor(std::int32_t score);
     // A finished game: enters `score` with the stored `name` at its rank in
     // the table as it is at the moment of writing (an empty name enters
     // nothing), writes the table back and raises the best score when `score`

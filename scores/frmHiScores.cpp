@@ -2,6 +2,7 @@
 
 #include "assets/Art.h"
 #include "platform/Dialogs.h"
+#include "ui/Announcer.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Keys.h"
@@ -116,6 +117,7 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
     connect(cmdOkay_, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmHiScores::cmdClear_Click);
     connect(&book_, &scores::ScoreBook::tableChanged, this, &frmHiScores::showEntries);
+    ui::readWhenActivated(this, [this] { return tableText(); });
 }
 
 // ---------------------------------------------------------------- showing
@@ -140,14 +142,43 @@ void frmHiScores::showWindow()
     cmdOkay_->setFocus();
 }
 
-void frmHiScores::GetScores() { book_.reload(); }
+void frmHiScores::GetScores()
+{
+    playerRow_ = -1;
+    book_.reload();
+}
 
 void frmHiScores::showEntries(const Table &table)
 {
+    shown_ = table;
     for (std::size_t i = 0; i < table.size(); ++i) {
         lblScore_[i]->setText(QString::number(table[i].score));
         lblName_[i]->setText(scores::decodeName(table[i].name));
     }
+}
+
+QString frmHiScores::tableText() const
+{
+    const auto empty = [this](int i) {
+        return shown_[std::size_t(i)] == scores::Entry{};
+    };
+    QStringList rows;
+    for (int i = 0; i < scores::Entries; ++i) {
+        if (empty(i)) {
+            int last = i;
+            while (last + 1 < scores::Entries && empty(last + 1))
+                ++last;
+            rows.append(last == i ? tr("Place %1 empty.").arg(i + 1)
+                                  : tr("Places %1 to %2 empty.").arg(i + 1).arg(last + 1));
+            i = last;
+            continue;
+        }
+        const QString entry = QStringLiteral("#%1, %2, %3").arg(i + 1)
+                                  .arg(scores::decodeName(shown_[std::size_t(i)].name).trimmed())
+                                  .arg(shown_[std::size_t(i)].score);
+        rows.append(i == playerRow_ ? tr("%1, your score.").arg(entry) : entry + QLatin1Char('.'));
+    }
+    return rows.join(QLatin1Char(' '));
 }
 
 void frmHiScores::ClearScores() { book_.clear(); }
@@ -158,15 +189,19 @@ void frmHiScores::HighScores(std::int32_t score, const QRect &keepClear)
 {
     // The name is asked without holding the table, so that another copy of
     // the game can finish its own entry meanwhile.
-    const bool asked = book_.enters(score);
+    const bool asked = book_.placeFor(score) > 0;
     QByteArray name;
     if (asked)
-        name = scores::storedName(
-            dialogs_.input(NamePrompt, QStringLiteral("High Score!!"), keepClear,
-                           scores::NameLength));
+        name = scores::storedName(dialogs_.input(
+            NamePrompt, QStringLiteral("High Score!!"), keepClear, scores::NameLength,
+            [](QWidget *dialog) { ui::Announcer::of(dialog).say(tr("The name holds ten characters")); }));
     // The window then shows the table as it is kept: the new entry is in it
-    // when it was saved.
+    // when it was saved. A tie enters below the entry it ties with.
     book_.enter(score, name);
+    playerRow_ = -1;
+    for (int i = 0; i < scores::Entries && !name.isEmpty(); ++i)
+        if (shown_[std::size_t(i)].score == score && shown_[std::size_t(i)].name == name)
+            playerRow_ = i;
     if (asked) {
         showWindow();
         emit opened();

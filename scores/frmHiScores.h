@@ -48,6 +48,9 @@ private:
     void cmdOkay_Click();
     void cmdClear_Click();
     void showEntries(const scores::Table &table);
+    // The table as a listener hears it: a row an entry, the player's new
+    // entry named, the empty places at the end together.
+    QString tableText() const;
 
     scores::ScoreBook &book_;
     platform::Dialogs &dialogs_;
@@ -57,4 +60,6 @@ private:
     std::array<QLabel *, scores::Entries> lblScore_{};
     QPushButton *cmdOkay_ = nullptr;
     bool loaded_ = false;
+    scores::Table shown_{};
+    int playerRow_ = -1;   // the entry the player has just made, while it is shown
 };

@@ -48,11 +48,21 @@ void Announcer::say(const QString &message, int settleMs)
     waiting_.append(message);
 }
 
+void Announcer::afterSaying(std::function<void()> next)
+{
+    if (!QAccessible::isActive() || waiting_.isEmpty())
+        return next();
+    afterSaying_.append(std::move(next));
+}
+
 void Announcer::speak()
 {
     const QString message = waiting_.join(QStringLiteral(". "));
     waiting_.clear();
     hide();
+    // What waited for this message goes on once it has been heard.
+    for (auto &next : std::exchange(afterSaying_, {}))
+        QTimer::singleShot(int(message.size()) * SpeakingMsPerCharacter, this, std::move(next));
     // A window that has gone meanwhile would say it when it next shows.
     if (!parentWidget()->isVisible())
         return;

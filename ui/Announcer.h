@@ -5,8 +5,11 @@
 // Orca speaks a notification the moment it appears. Messages given close
 // together go out as one, so that none cuts off the one before.
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 namespace ui {
 
@@ -21,9 +24,14 @@ public:
     // `settleMs`: how long the message waits for the screen reader to work
     // through what came before it; longer after a change of many controls.
     void say(const QString &message, int settleMs = QuickSettleMs);
+    // Runs `next` once what waits to be said has gone out and a listener has
+    // had the time to hear it; at once when no screen reader listens.
+    void afterSaying(std::function<void()> next);
 
     static constexpr int QuickSettleMs = 300;
     static constexpr int LongSettleMs = 900;
+    // How long a screen reader takes to speak a character, at its usual pace.
+    static constexpr int SpeakingMsPerCharacter = 60;
 
 signals:
     // The message as it goes out to the screen reader.
@@ -33,6 +41,7 @@ private:
     void speak();
 
     QStringList waiting_;
+    QList<std::function<void()>> afterSaying_;
 };
 
 } // namespace ui

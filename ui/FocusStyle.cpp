@@ -9,13 +9,11 @@
 
 namespace ui {
 
-void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
-                             QPainter *painter, const QWidget *widget) const
+namespace {
+
+// Black and white dashes show on any button colour.
+void drawRing(const QStyleOption *option, QPainter *painter)
 {
-    QProxyStyle::drawControl(element, option, painter, widget);
-    if (element != CE_PushButton || !(option->state & State_HasFocus))
-        return;
-    // Black and white dashes show on any button colour.
     painter->save();
     const double s = scale();
     const int in = int(std::lround(3 * s)), out = int(std::lround(4 * s));
@@ -25,6 +23,24 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
     painter->setPen(QPen(Qt::black, 2 * s, Qt::DashLine));
     painter->drawRect(ring);
     painter->restore();
+}
+
+} // namespace
+
+void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
+                             QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+        drawRing(option, painter);
+}
+
+void FocusStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                    QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (control == CC_ToolButton && (option->state & State_HasFocus))
+        drawRing(option, painter);
 }
 
 } // namespace ui

@@ -27,6 +27,9 @@ QList<KeyBinding> makeBindings()
                         "gap in the pyramid, and then no card is turned"), Table},
         {K::SayState, {seq(Qt::Key_S)}, QStringLiteral("S"),
          QStringLiteral("say the score, the time left, the elevens, the cards left and the round"), Table},
+        {K::ReadTable, {seq(Qt::Key_P)}, QStringLiteral("P"),
+         QStringLiteral("read the pyramid row by row, each card open, covered or gone, then the "
+                        "drawn card and the deck"), Table},
         {K::KeyHelp, {seq(Qt::Key_F1)}, QStringLiteral("F1"), QStringLiteral("this list of keys"), Table},
         {K::LargerTable, {seq(Qt::CTRL | Qt::Key_Plus), seq(Qt::CTRL | Qt::Key_Equal)},
          QStringLiteral("Ctrl+Plus"), QStringLiteral("larger table"), Table},

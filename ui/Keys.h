@@ -18,7 +18,7 @@ namespace ui {
 enum class KeyAction {
     Deal, TakeScore, Menu, HighScores, Exit,
     Turn, Pick, PickAndConfirm, Move, NextControl, PreviousControl, GoBack,
-    SayState, KeyHelp,
+    SayState, ReadTable, KeyHelp,
     BrowserBack, BrowserForward, AddressBox, SystemInfo,
     LargerTable, SmallerTable, DesignedSize,
 };

@@ -23,18 +23,24 @@ QRect placeIn(const QWidget *window, const QWidget *w)
 
 class Reader : public QObject {
 public:
-    using QObject::QObject;
+    Reader(QWidget *window, std::function<QString()> text) : QObject(window), text_(std::move(text)) {}
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate) {
-            auto *window = static_cast<QWidget *>(watched);
-            // A screen reader says the title itself; the text is what it leaves out.
-            const QString text = windowText(window);
-            if (!text.isEmpty())
-                Announcer::of(window).say(window->windowTitle() + QStringLiteral(". ") + text);
-        }
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Hide && !window->isVisible())
+            read_ = false;
+        if (event->type() != QEvent::WindowActivate || std::exchange(read_, true))
+            return false;
+        // A screen reader says the title itself; the text is what it leaves out.
+        const QString text = text_ ? text_() : windowText(window);
+        if (!text.isEmpty())
+            Announcer::of(window).say(window->windowTitle() + QStringLiteral(". ") + text);
         return false;
     }
+
+private:
+    std::function<QString()> text_;
+    bool read_ = false;
 };
 
 class Arrows : public QObject {
@@ -96,9 +102,9 @@ QString windowText(const QWidget *window)
     return rows.join(QLatin1Char(' '));
 }
 
-void readWhenActivated(QWidget *window)
+void readWhenActivated(QWidget *window, std::function<QString()> text)
 {
-    window->installEventFilter(new Reader(window));
+    window->installEventFilter(new Reader(window, std::move(text)));
 }
 
 void arrowsFollowLayout(QWidget *window)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace ui {
@@ -13,9 +15,11 @@ namespace ui {
 // each row from the left, a row's labels joined by commas.
 QString windowText(const QWidget *window);
 
-// Says the window's title and text each time it becomes the active window;
-// a window of buttons alone is left to the screen reader's own reading.
-void readWhenActivated(QWidget *window);
+// Says the window's title and text (its labels, or what `text` makes) when it
+// first becomes the active window after it is shown; coming back to it from
+// another window, a player hears only what the focus lands on. A window of
+// buttons alone is left to the screen reader's own reading.
+void readWhenActivated(QWidget *window, std::function<QString()> text = {});
 
 // The arrow keys move the focus among the window's controls by their places
 // on screen.

@@ -62,7 +62,7 @@ try:
     check(places[23].name == "Deck, 30 cards", f"deck named {places[23].name!r}")
     labels = {c.name for c in win if c.getRoleName() == "label"}
     check(not any(c.getRoleName() == "progress bar" for c in win), "the time is a progress bar")
-    for name in ("Score 0", "Elevens 0", "Cards left 30", "Running total"):
+    for name in ("Score 0", "Elevens 0", "Cards left 30", "Running total 0"):
         check(name in labels, f"no label named {name!r}")
     # Told in seconds by a name: as a bar, a reader calls out percentages.
     bar = [c.name for c in win if c.name.startswith("Time left")]

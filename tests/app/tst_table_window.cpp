@@ -284,6 +284,7 @@ private slots:
                 QCoreApplication::processEvents();   // the game over reaches the high scores
             } else {
                 QTest::keyClick(focus, press.key.key(), press.key.keyboardModifiers());
+                QCoreApplication::processEvents();   // what the key's step leaves to the loop
             }
             // The focus, and the facts that came and went; a button pressed
             // by its Alt letter goes down and up before it acts.
@@ -305,13 +306,19 @@ private slots:
         QCOMPARE(inner(t.onScreen(game::DeckPlace)), backPicture(5));   // the back chosen
         QCOMPARE(t.text("lblHighScore"), QString("19400"));
         QTRY_COMPARE(t.told.join(". "),
-                     QString("ROUND 1. Five of Spades, selected, total 5. Eleven, 400 points, score 400. "
+                     QString("Table at 75 percent of its designed size. Table at 75 percent of its designed size. "
+                             "Table at 100 percent of its designed size. Table at 125 percent of its designed size. "
+                             "Table at 100 percent of its designed size. "
+                             // The card the focus lands on when its own goes in an eleven.
+                             "ROUND 1. Five of Spades, selected, total 5. Eleven, 400 points, score 400. Eight of Hearts. "
                              "Turned Ten of Hearts, 29 cards left. "
                              "Score 400, 90 seconds left, 1 eleven, 29 cards left, round 1. "
                              "Ten of Hearts, selected, total 10. "
-                             "No card turned: the drawn Ten of Hearts fills the gap in the pyramid. "
-                             "ELEVENS BONUS 1000. TIME LEFT BONUS 9000. ROUND 2. ELEVENS BONUS 0. "
-                             "TIME LEFT BONUS 9000. GAME OVER, final score 19400. ROUND 1"));
+                             "No card turned: the drawn Ten of Hearts fills the gap in the pyramid. Deck, 29 cards. "
+                             // A count at its start, every 20 steps (3 seconds) and at its end.
+                             "ELEVENS BONUS. ELEVENS BONUS 1000. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
+                             "TIME LEFT BONUS 9000. ROUND 2. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
+                             "TIME LEFT BONUS 9000. GAME OVER, final score 19400. A high score: place 1 of 10. ROUND 1"));
         t.w->close();   // the title bar's close box ends the game like Exit
         QCOMPARE(exits.size(), 2);
     }
@@ -333,11 +340,14 @@ private slots:
         t.find<QPushButton>("cmdTake")->click();
         t.pacer.drain();
         QCoreApplication::processEvents();   // game over reaches the high scores
-        // Each count once, with its final amount (the counts outrun speech):
+        // Each count at its start, every 20 steps and at its end, with its
+        // final amount (the counts outrun speech):
         // the pyramid 9600, 10000 for clearing it, 1000 for each of the 30
         // cards left, 11 elevens and 90 seconds; round 2 its 90 seconds.
-        const QString counts = "CLEAR SCREEN 10000. CARDS LEFT 30000. ELEVENS BONUS 11000. TIME LEFT BONUS 9000. "
-                               "ROUND 2. ELEVENS BONUS 0. TIME LEFT BONUS 9000. GAME OVER, final score 78600";
+        const QString counts = "CLEAR SCREEN 10000. CARDS LEFT. 20000. CARDS LEFT 30000. ELEVENS BONUS. "
+                               "ELEVENS BONUS 11000. TIME LEFT BONUS. 2000. 4000. 6000. 8000. TIME LEFT BONUS 9000. "
+                               "ROUND 2. TIME LEFT BONUS. 2000. 4000. 6000. 8000. TIME LEFT BONUS 9000. "
+                               "GAME OVER, final score 78600. A high score: place 1 of 10";
         QTRY_VERIFY2(t.told.join(". ").endsWith(counts), qPrintable(t.told.join(". ")));
         QCOMPARE(visibleButtons(t), (QStringList{"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"}));
         // The name prompt opened below the banner, in line with it: the

@@ -83,7 +83,8 @@ public:
             return platform::Answer::Ok;
         return answer ? answer() : platform::Answer::Yes;
     }
-    QString input(const QString &prompt, const QString &, const QRect &, int) override
+    QString input(const QString &prompt, const QString &, const QRect &, int,
+                  std::function<void(QWidget *)>) override
     {
         prompts.append(prompt);
         return typed ? typed() : QString();
