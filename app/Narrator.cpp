@@ -46,8 +46,9 @@ QString Narrator::state() const
     if (table_.phase() == Phase::Idle)
         return QStringLiteral("No game yet: Alt+D deals");
     if (table_.phase() == Phase::Over)
-        return tr("Game over, final score %1, %n eleven(s) in the game", nullptr, table_.gameElevens())
-            .arg(table_.score());
+        return tr("Game over, final score %1, %2 in the game")
+            .arg(table_.score())
+            .arg(count(table_.gameElevens(), "eleven", "elevens"));
     const QString round = table_.phase() == Phase::Over ? QStringLiteral("game over")
                                                         : QStringLiteral("round %1").arg(table_.round());
     return QStringLiteral("Score %1, %2 left, %3, %4 left, %5")
@@ -78,7 +79,7 @@ QString Narrator::tableText() const
     rows.append(drawn.shows == PlaceState::Shows::Face ? tr("Drawn card: %1").arg(cardAt(game::DrawnPlace))
                                                        : tr("No drawn card"));
     rows.append(table_.place(game::DeckPlace).shows == PlaceState::Shows::Back
-                    ? tr("Deck: %n card(s)", nullptr, cardsLeft_)
+                    ? tr("Deck: %1").arg(count(cardsLeft_, "card", "cards"))
                     : tr("The deck is empty"));
     return rows.join(QStringLiteral(". "));
 }

@@ -238,7 +238,7 @@ private slots:
             {T, "cmdDeal", Enter, T, "+banner:ROUND 1"},
             {T, T, Qt::Key_N, T, ""},
             {T, T, Time, "imgSpot23", "-banner:ROUND 1"},
-            {T, "imgSpot23", Qt::Key_Up, "imgSpot7", ""},
+            {T, "imgSpot23", Qt::KeypadModifier | Qt::Key_Up, "imgSpot7", ""},   // the keypad's arrows too
             {T, "imgSpot7", Qt::Key_Left, "imgSpot20", ""},
             {T, "imgSpot20", Qt::Key_Left, "imgSpot20", ""},   // no card that way
             {T, "imgSpot20", Qt::Key_Space, "imgSpot20", "+picked:imgSpot20, -total:, +total:5"},
@@ -263,6 +263,7 @@ private slots:
             // input until Escape; then Deal has the focus.
             {T, T, Time, "cmdOkay", "-banner:TIME LEFT BONUS, +banner:GAME OVER, +up:frmHiScores, +off"},
             {"frmHiScores", "cmdOkay", Qt::Key_Escape, "cmdDeal", "-up:frmHiScores, -off"},
+            {T, "cmdDeal", Qt::Key_S, "cmdDeal", ""},
             {T, "cmdDeal", Qt::ALT | Qt::Key_D, T, "-banner:GAME OVER, +banner:ROUND 1"},
         };
         Window t;
@@ -318,7 +319,8 @@ private slots:
                              // A count at its start, every 20 steps (3 seconds) and at its end.
                              "ELEVENS BONUS. ELEVENS BONUS 1000. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
                              "TIME LEFT BONUS 9000. ROUND 2. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
-                             "TIME LEFT BONUS 9000. GAME OVER, final score 19400. A high score: place 1 of 10. ROUND 1"));
+                             "TIME LEFT BONUS 9000. GAME OVER, final score 19400. A high score: place 1 of 10. "
+                             "Game over, final score 19400, 1 eleven in the game. ROUND 1"));
         t.w->close();   // the title bar's close box ends the game like Exit
         QCOMPARE(exits.size(), 2);
     }
@@ -356,6 +358,96 @@ private slots:
         const QRect banner(label->mapToGlobal(QPoint()), label->size());
         QVERIFY2(prompt.top() > banner.bottom() && std::abs(prompt.center().x() - banner.center().x()) <= 1,
                  qPrintable(QString("prompt at %1, %2").arg(prompt.x()).arg(prompt.y())));
+    }
+
+    // What a listener is told off the scripted game: the pyramid read by P
+    // after a deal, an eleven and a gap filled; a total over eleven; the
+    // countdown from its first number; a selection still up at Take Score
+    // let go without a word; keys that do nothing in a round, or on an empty
+    // deck, saying why; a held key pressing once.
+    void toldWhereItMatters()
+    {
+        const QStringList ranks = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                   "Eight", "Nine", "Ten", "Ace", "Ace", "Ace"};
+        const QStringList suits = {"Spades", "Hearts", "Clubs", "Diamonds"};
+        const QList<int> dealt = {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 5, 6};
+        auto card = [&](int n) { return ranks[(n - 1) % 13] + " of " + suits[(n - 1) / 13]; };
+        // The rows hold 1, 4, 5, 6, 4 and 2 places; a card is open when
+        // nothing lies over it: 7 sits in a gap, 20 lies over 16 and 17, 21
+        // over 18 and 19, and each of those rows over the row above.
+        auto pyramid = [&](const QMap<int, int> &cards, const QSet<int> &open, const QString &rest) {
+            QStringList rows;
+            int p = 0;
+            for (int size : {1, 4, 5, 6, 4, 2}) {
+                QStringList row;
+                for (int end = p + size; p < end; ++p)
+                    row << (!cards.contains(p) ? "gone" : card(cards[p]) + (open.contains(p) ? ", open" : ", covered"));
+                rows << QString("Row %1: %2").arg(rows.size() + 1).arg(row.join("; "));
+            }
+            return rows.join(". ") + ". " + rest;
+        };
+        QMap<int, int> cards;
+        for (int p = 0; p < 22; ++p)
+            cards[p] = dealt[p];
+        Window t;
+        t.random.stackDeck(dealt);
+        t.open();
+        t.find<QTimer>("Timer1")->setInterval(1000000);
+        auto told = [&](QKeyCombination key) {   // what the key alone makes said
+            QTest::qWait(ui::Announcer::QuickSettleMs + 100);
+            const qsizetype before = t.told.size();
+            QTest::keyClick(t.w.get(), key.key(), key.keyboardModifiers());
+            QTest::qWaitFor([&] { return t.told.size() > before; });
+            return t.told.mid(before).join(". ");
+        };
+        t.find<QPushButton>("cmdDeal")->click();
+        t.pacer.fire();
+        QTRY_COMPARE(t.told.value(0), QString("ROUND 1"));
+        QCOMPARE(told(Qt::Key_P), pyramid(cards, {7, 20, 21}, "No drawn card. Deck: 30 cards"));
+        QCOMPARE(told(Qt::ALT | Qt::Key_M), QString("The menu opens between rounds"));
+        QVERIFY(!shown("frmMenu"));
+        t.place(7)->click();
+        t.place(20)->click();   // 10 + 5
+        QTRY_VERIFY(t.told.last().endsWith("Five of Spades, selected, total 15, over eleven"));
+        t.place(7)->click();
+        t.place(21)->click();   // 5 + 6
+        cards.remove(20);
+        cards.remove(21);
+        QCOMPARE(told(Qt::Key_P), pyramid(cards, {7, 16, 17, 18, 19}, "No drawn card. Deck: 30 cards"));
+        t.w->table().clickPlace(game::DeckPlace);   // the Ten of Hearts drawn
+        t.w->table().clickPlace(game::DeckPlace);   // and into the first gap, 20
+        cards[20] = 23;
+        QCOMPARE(told(Qt::Key_P), pyramid(cards, {7, 18, 19, 20}, "No drawn card. Deck: 29 cards"));
+        // Space held down on a card: pressed once, however often the key repeats.
+        QWidget *seven = t.place(7);
+        seven->setFocus();
+        for (int n = 0; n < 4; ++n) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", n > 0);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", n < 3);
+            QApplication::sendEvent(seven, &press);
+            QApplication::sendEvent(seven, &release);
+        }
+        for (int n = 0; n < 4; ++n) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", n > 0);
+            QApplication::sendEvent(t.place(18), &enter);
+        }
+        QCOMPARE(t.text("lblRunTot"), QString("18"));   // the Ten and the Eight, each once
+        // The countdown: every 30 seconds, then each of the last ten.
+        for (int s = 90; s > 11; --s)
+            t.w->table().tick();
+        QVERIFY(t.told.filter(" seconds left").isEmpty() || t.told.last().endsWith("30 seconds left"));
+        t.w->table().tick();
+        QTRY_VERIFY(t.told.last().endsWith("10 seconds left"));
+        QVERIFY(t.told.join(". ").contains("60 seconds left. ") && !t.told.join(". ").contains("11 seconds"));
+        for (int n = 0; n < 30; ++n)
+            t.w->table().clickPlace(game::DeckPlace);
+        QCOMPARE(told(Qt::Key_N), QString("The deck is empty"));
+        // Take Score with two cards selected: they are let go without a word.
+        const qsizetype before = t.told.size();
+        t.find<QPushButton>("cmdTake")->click();
+        t.pacer.drain();
+        QTRY_VERIFY(t.told.size() > before);
+        QVERIFY2(!t.told.mid(before).join(". ").contains("unselected"), qPrintable(t.told.mid(before).join(". ")));
     }
 
     // A monkey at the real windows: thousands of random clicks on whatever

@@ -10,6 +10,7 @@
 #include "scores/ScoreTable.h"
 #include "support/Desktop.h"
 #include "support/Fakes.h"
+#include "ui/Announcer.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -133,12 +134,21 @@ private slots:
         QStringList seen;
         answerNextDialog(QString::fromUtf8("Zoë Quintrel"), Qt::Key_Return, [&](QDialog &d) {
             seen << d.windowTitle() << d.findChild<QLabel *>()->text().split('\n') << d.findChild<QLineEdit *>()->text();
+            // The eleventh letter, not taken, is told once.
+            QTest::qWait(ui::Announcer::QuickSettleMs + 100);
+            seen << d.findChild<ui::Announcer *>()->accessibleName();
         });
         w->HighScores(150);
         QCOMPARE(seen, (QStringList{"High Score!!", "You Got A High Score!!", "Enter Your Name:",
-                                    "(10 Characters Max.)", QString::fromUtf8("Zoë Quintr")}));
+                                    "(10 Characters Max.)", QString::fromUtf8("Zoë Quintr"),
+                                    "The name holds ten characters"}));
         QCOMPARE(text("lblName1") + text("lblScore1"), QString::fromUtf8("Zoë Quintr150"));
         QCOMPARE(text("lblName2") + text("lblScore2"), QString("BOB       100"));
+        // Read once as it now stands, the new entry named, the empty places together.
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTRY_COMPARE(w->findChild<ui::Announcer *>()->accessibleName(),
+                     QString::fromUtf8("High Scores. #1, ANN, 200. #2, Zoë Quintr, 150, your score. #3, BOB, 100. "
+                                       "Places 4 to 10 empty."));
         click("cmdOkay");
 
         // A new best, a name typed and then Cancel (Escape); the close box
