@@ -52,7 +52,7 @@ subprocess.Popen = _Popen
 orca = subprocess.Popen(["orca", "--debug-file=" + debug_log],
                         env=dict(os.environ, PYTHONPATH=os.path.join(work.name, "nospeech")),
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-spoken, failures = [], []
+spoken, heard_at, failures = [], [], []
 _offset, _pending = 0, ""
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\[?\{", re.S)
 def listen():
@@ -68,6 +68,7 @@ def listen():
     end = 0
     for m in SPEECH.finditer(_pending):
         spoken.append(" ".join(m.group(1).split()))
+        heard_at.append(time.monotonic())
         speech_log.write(spoken[-1] + "\n")
         end = m.end()
     _pending = _pending[end:]
@@ -175,11 +176,22 @@ try:
         mark = press("space")
         m = hear(r"^notification Eleven, (\d+) points, score (\d+)", f"the eleven of {names}", since=mark)
         check(m and m.group(1) == m.group(2), "the first eleven's points are not the score")
+        # The focused card went with the eleven: what the focus lands on is named.
+        pump(1)
+        now = focused(win)
+        check(now is not None and hear(re.escape(now.name.split(",")[0]), "the focus after the eleven", 5, since=mark),
+              "the focus after the eleven was not named")
     else:
         failures.append("no eleven came up in 25 turns")
-    mark = press("n")
-    hear(r"^notification (Turned .+, \d+ cards left|No card turned: the drawn .+ fills the gap)",
-         "a Turn, or why there was none", since=mark)
+    # A Turn with the focus on the drawn card: the card under the focus is named.
+    if tab_to(win, win[22]):
+        mark = press("n")
+        hear(r"^notification (Turned .+, \d+ cards left|No card turned: the drawn .+ fills the gap)",
+             "a Turn, or why there was none", since=mark)
+        pump(1)
+        now = focused(win)
+        check(now is not None and hear(re.escape(now.name.split(",")[0]), "the focus after a Turn", 5, since=mark),
+              "the focus after a Turn was not named")
     mark = press("s")
     # The clock has run since the deal: fewer than the round's 90 seconds.
     hear(r"^notification Score \d+, [1-8]?\d seconds left, 1 eleven, \d+ cards left, round 1",
@@ -188,12 +200,18 @@ try:
     check(not any("percent" in s for s in spoken), "the time was told as a percentage")
 
     mark = press("alt+t")
-    hear(r"^notification ELEVENS BONUS 1000\b", "the elevens bonus, once, with its amount", since=mark)
+    hear(r"ELEVENS BONUS 1000\b", "the elevens bonus with its amount", since=mark)
     hear(r"TIME LEFT BONUS \d+", "the time bonus with its amount", 30, since=mark)
     hear(r"ROUND 2\b", "ROUND 2", 30, since=mark)
     check(pump(10, lambda: win[23].getState().contains(pyatspi.STATE_SENSITIVE)), "round 2 never began")
-    bonus_said = [s for s in spoken[mark:] if "BONUS" in s]
-    check(len(bonus_said) == 2, f"each bonus once, not each step: {bonus_said}")
+    # Each count at its start and its end, and never three seconds and more
+    # without a word while they run.
+    said = [p for s in spoken[mark:] for p in re.split(r"\. ", s.removeprefix("notification ")) if "BONUS" in p]
+    check([re.sub(r" \d+", " N", p) for p in said] == ["ELEVENS BONUS", "ELEVENS BONUS N", "TIME LEFT BONUS",
+                                                      "TIME LEFT BONUS N"], f"each count at its start and end: {said}")
+    round2 = next((i for i in range(mark, len(spoken)) if "ROUND 2" in spoken[i]), len(spoken) - 1)
+    gaps = [heard_at[i + 1] - heard_at[i] for i in range(mark, round2)]
+    check(max(gaps, default=0) < 4, f"a silence of {max(gaps, default=0):.1f} s while the bonuses were counted")
 
     # Round 2: the deck down to its last card, then the clock runs out.
     mark = press(*["n"] * 29)
@@ -206,15 +224,29 @@ try:
     hear(r"time is up", "time is up", 10, since=mark)
     mark = press("Return")
     over = hear(r"GAME OVER, final score (\d+)", "GAME OVER with the final score", 40, since=mark)
-    hear(r"High Score", "the name prompt", 20, since=mark)
+    hear(r"You Got A High Score!! Enter Your Name", "the name prompt", 20, since=mark)
+    # GAME OVER, the final score and the place, then the prompt.
+    order = [i for i, s in enumerate(spoken) if i >= mark and re.search(r"GAME OVER, final score|You Got A High", s)]
+    check(len(order) == 2 and "GAME OVER" in spoken[order[0]], f"GAME OVER after the prompt: {spoken[mark:]}")
+    hear(r"A high score: place 1 of 10", "the place the score takes", 1, since=mark)
     pump(1)
     subprocess.run(["xdotool", "type", "--delay", "60", "ABCDEFGHIJKL"], check=False)
+    hear(r"The name holds ten characters", "the name box full", 5, since=mark)
     mark = press("Return")
     score = over.group(1) if over else r"\d+"
-    hear(rf"^notification High Scores\. #1, ABCDEFGHIJ, {score}\. #2", "the high score table as rows",
-         since=mark)
+    hear(rf"^notification High Scores\. #1, ABCDEFGHIJ, {score}, your score\. Places 2 to 10 empty\.",
+         "the high score table as it now stands", since=mark)
     mark = press("Escape")
     hear(r"^Deal push button", "Deal after the high scores", since=mark)
+    readings = [s for s in spoken[mark - 8:] if s.startswith("notification High Scores")]
+    check(len(readings) == 1, f"the high scores read {len(readings)} times")
+    # Alt+H reads the table once, its empty places together.
+    mark = press("alt+h")
+    hear(r"^notification High Scores\. #1, ABCDEFGHIJ, \d+\. Places 2 to 10 empty\.$", "Alt+H", since=mark)
+    pump(2)
+    check(len([s for s in spoken[mark:] if "High Scores." in s]) == 1, f"Alt+H read twice: {spoken[mark:]}")
+    mark = press("Escape")
+    hear(r"^Deal push button", "Deal after Alt+H", since=mark)
 
     # The menu by arrows, and each window's text.
     mark = press("alt+m")
@@ -242,6 +274,9 @@ try:
     mark = press("Escape")
     mark = press("Right", "Return")
     hear(r"^notification About.*Version \d+\.\d+\.\d+", "About with its version", since=mark)
+    pump(2)
+    about = [s for s in spoken[mark:] if "forethought" in s]
+    check(len(about) == 1, f"About's text read {len(about)} times")
     mark = press("Escape")
     mark = press("Left", "Left", "Return")
     hear(r"^notification Credits\. .*Written By", "the credits' text", since=mark)

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <cmath>
@@ -149,6 +151,36 @@ private slots:
         }
         t.w.useScale(std::nan(""));   // a saved size that is no number
         QCOMPARE(t.w.size(), QSize(592, 453));
+    }
+
+    // A button and the browser's toolbar buttons wear the same ring when the
+    // keyboard's focus is on them: black dashes on white inside the edge.
+    void focusRings()
+    {
+        QWidget window;
+        auto *bar = new QToolBar(&window);
+        QAction *back = bar->addAction("Back");
+        auto *button = new QPushButton("OK", &window);
+        button->move(0, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget *tool = bar->widgetForAction(back);
+        tool->setFocusPolicy(Qt::TabFocus);
+        auto black = [](QWidget *w) {
+            const QImage image = w->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += image.pixelColor(x, y) == Qt::black;
+            return n;
+        };
+        window.setFocusPolicy(Qt::StrongFocus);
+        for (QWidget *w : {static_cast<QWidget *>(button), static_cast<QWidget *>(tool)}) {
+            window.setFocus();
+            const int plain = black(w);
+            w->setFocus();
+            QVERIFY2(black(w) - plain >= (w->width() + w->height()) / 2, w->metaObject()->className());
+        }
     }
 
     void everyWindowFitsTheScreen()
