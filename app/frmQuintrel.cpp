@@ -405,6 +405,7 @@ void frmQuintrel::showPlace(int index)
     const PlaceState state = table_.place(index);
     CardPicture *place = places_[std::size_t(index)];
     const bool hadFocus = place->hasFocus();
+    const QString nameBefore = place->accessibleName();
     switch (state.shows) {
     case PlaceState::Shows::Back:
         place->showBack(cardBack_);
@@ -424,6 +425,10 @@ void frmQuintrel::showPlace(int index)
     nameForReader(index, state);
     if (hadFocus)
         keepFocus(place);
+    // A card that came under the focus in place of another (a covered drawn
+    // card back after an eleven or a Turn) is named too.
+    if (hadFocus && place->hasFocus() && index != game::DeckPlace && place->accessibleName() != nameBefore)
+        tellFocus();
 }
 
 void frmQuintrel::nameForReader(int index, const PlaceState &state)
@@ -463,6 +468,11 @@ void frmQuintrel::keepFocus(CardPicture *leaving)
         nearest->setFocus(Qt::TabFocusReason);
     else if (cmdTake_->isVisible())
         cmdTake_->setFocus(Qt::TabFocusReason);
+    tellFocus();
+}
+
+void frmQuintrel::tellFocus()
+{
     // Told once the table's step is over, when the focus has come to rest.
     if (!std::exchange(focusToBeTold_, true))
         QTimer::singleShot(0, this, &frmQuintrel::sayFocus);
@@ -474,9 +484,12 @@ void frmQuintrel::sayFocus()
     const QWidget *focus = focusWidget();
     if (!focus || !focus->isVisible() || table_.phase() != Phase::Playing)
         return;
+    // Not again where the step's own words name it already (a Turn's card).
+    ui::Announcer &announcer = ui::Announcer::of(this);
     const QString description = focus->accessibleDescription();
-    ui::Announcer::of(this).say(description.isEmpty() ? focus->accessibleName()
-                                                      : focus->accessibleName() + QStringLiteral(", ") + description);
+    if (!announcer.waiting(focus->accessibleName()))
+        announcer.say(description.isEmpty() ? focus->accessibleName()
+                                            : focus->accessibleName() + QStringLiteral(", ") + description);
 }
 
 void frmQuintrel::showPhase(Phase phase)

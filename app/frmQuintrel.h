@@ -81,7 +81,9 @@ private:
     void nameForReader(int place, const game::PlaceState &state);
     // Keeps the keyboard's focus on something that takes it.
     void keepFocus(CardPicture *leaving);
-    // Says what the focus has landed on after the table moved it.
+    // Says what the focus has landed on after the table moved it, or what
+    // has come under it.
+    void tellFocus();
     void sayFocus();
     void showPhase(game::Phase phase);
     void showBanner(const game::Banner &banner);

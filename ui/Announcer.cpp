@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -27,6 +29,16 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
     // screen reader to take it as shown.
     setGeometry(0, 0, 1, 1);
     hide();
+    window->installEventFilter(this);
+}
+
+// Left showing, the last message would come up again with its window, and a
+// screen reader would say it anew: it goes when the window goes.
+bool Announcer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide)
+        hide();
+    return false;
 }
 
 Announcer &Announcer::of(QWidget *window)
@@ -46,6 +58,12 @@ void Announcer::say(const QString &message, int settleMs)
     if (waiting_.isEmpty())
         QTimer::singleShot(settleMs, this, &Announcer::speak);
     waiting_.append(message);
+}
+
+bool Announcer::waiting(const QString &words) const
+{
+    return std::any_of(waiting_.begin(), waiting_.end(),
+                       [&](const QString &message) { return message.contains(words); });
 }
 
 void Announcer::afterSaying(std::function<void()> next)

@@ -24,6 +24,8 @@ public:
     // `settleMs`: how long the message waits for the screen reader to work
     // through what came before it; longer after a change of many controls.
     void say(const QString &message, int settleMs = QuickSettleMs);
+    // Whether a message waiting to go out already holds `words`.
+    bool waiting(const QString &words) const;
     // Runs `next` once what waits to be said has gone out and a listener has
     // had the time to hear it; at once when no screen reader listens.
     void afterSaying(std::function<void()> next);
@@ -36,6 +38,9 @@ public:
 signals:
     // The message as it goes out to the screen reader.
     void said(const QString &message);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void speak();
