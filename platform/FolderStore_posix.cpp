@@ -2,6 +2,7 @@
 // this file only: DataStore.h says what each operation must guarantee.
 
 #include "platform/DataStore.h"
+#include "platform/PosixIo.h"
 
 #include <QFile>
 #include <QThread>
@@ -122,43 +123,6 @@ qint64 sizeOf(int fd)
 {
     struct stat st {};
     return ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
-}
-
-// Reads up to `length` bytes at `offset`; fewer at the end of the file.
-bool readAt(int fd, qint64 offset, qint64 length, QByteArray &out)
-{
-    out.resize(length);
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t n = ::pread(fd, out.data() + done, size_t(length - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        done += n;
-    }
-    out.truncate(done);
-    return true;
-}
-
-bool writeAt(int fd, qint64 offset, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done),
-                                   off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
 }
 
 // Makes the folder's list of names durable: a created or removed file.

@@ -1,4 +1,5 @@
 #include "platform/SettingsFile.h"
+#include "platform/PosixIo.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,39 +20,6 @@ bool plainAndSmall(const struct stat &st)
     return S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_size <= SettingsFile::MaxSize;
 }
 
-// All of `fd`, when it holds no more than the largest settings file.
-bool readSmall(int fd, QByteArray &out)
-{
-    out.resize(SettingsFile::MaxSize + 1);
-    qint64 done = 0;
-    while (done < out.size()) {
-        const ssize_t n = ::read(fd, out.data() + done, size_t(out.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        done += n;
-    }
-    out.truncate(done);
-    return done <= SettingsFile::MaxSize;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 } // namespace
 
 SettingsFile::SettingsFile(QString file) : file_(std::move(file))
@@ -69,7 +37,8 @@ SettingsFile::SettingsFile(QString file) : file_(std::move(file))
     if (fd < 0)
         return;
     QByteArray bytes;
-    const bool read = ::fstat(fd, &st) == 0 && plainAndSmall(st) && readSmall(fd, bytes);
+    const bool read = ::fstat(fd, &st) == 0 && plainAndSmall(st)
+                      && readAt(fd, 0, MaxSize + 1, bytes) && bytes.size() <= MaxSize;
     ::close(fd);
     if (!read)
         return;
@@ -127,7 +96,7 @@ bool SettingsFile::save() const
         fd = ::open(fresh.constData(), flags, 0644);   // left by a run that died here
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = writeAt(fd, 0, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(fresh.constData(), name.constData()) == 0;
     if (!ok) {

@@ -6,6 +6,7 @@
 
 #include "platform/DataStore.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -21,12 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bool ok = true;
     for (const auto &c : *changes)
         for (const platform::Patch &p : c.patches) {
-            const qint64 field = p.file == "hiscores.dat" ? 4 : p.file == "names.dat" ? 10 : 2;
-            const qint64 begin = p.file == "cardbacks.dat" ? 0 : 9;
-            ok = ok && !p.bytes.isEmpty() && p.offset >= begin
-                 && (p.offset - begin) / field == (p.offset + p.bytes.size() - 1 - begin) / field
-                 && p.offset + p.bytes.size() <= (p.file == "hiscores.dat" ? 49 : p.file == "names.dat" ? 109 : 2);
-            (void)platform::journal::before(c, body.left(p.offset + 3));
+            const auto &f = *std::find_if(files.begin(), files.end(), [&](const auto &f) { return f.file == p.file; });
+            const qint64 end = p.offset + p.bytes.size();
+            ok = ok && !p.bytes.isEmpty() && p.offset >= f.begin && end <= f.end
+                 && (p.offset - f.begin) / f.field == (end - 1 - f.begin) / f.field;
+            (void)platform::journal::before(c, body.left(end + 3));
         }
     const auto again = platform::journal::checkedBody(platform::journal::encode(*changes), files);
     ok = ok && again && platform::journal::parse(*again, files) == changes;

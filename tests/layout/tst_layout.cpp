@@ -159,23 +159,20 @@ private slots:
     {
         QWidget window;
         auto *bar = new QToolBar(&window);
-        QAction *back = bar->addAction("Back");
-        auto *button = new QPushButton("OK", &window);
+        QWidget *tool = bar->widgetForAction(bar->addAction("Back")), *button = new QPushButton("OK", &window);
         button->move(0, 60);
+        tool->setFocusPolicy(Qt::TabFocus);
+        window.setFocusPolicy(Qt::StrongFocus);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget *tool = bar->widgetForAction(back);
-        tool->setFocusPolicy(Qt::TabFocus);
         auto black = [](QWidget *w) {
             const QImage image = w->grab().toImage();
             int n = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    n += image.pixelColor(x, y) == Qt::black;
+            for (int i = 0; i < image.width() * image.height(); ++i)
+                n += image.pixelColor(i % image.width(), i / image.width()) == Qt::black;
             return n;
         };
-        window.setFocusPolicy(Qt::StrongFocus);
-        for (QWidget *w : {static_cast<QWidget *>(button), static_cast<QWidget *>(tool)}) {
+        for (QWidget *w : {button, tool}) {
             window.setFocus();
             const int plain = black(w);
             w->setFocus();

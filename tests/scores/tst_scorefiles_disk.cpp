@@ -213,16 +213,11 @@ private slots:
         QTest::addColumn<Disk>("finished");   // empty: set aside
         const QByteArray hs = old.hiscores, nm = old.names.left(109), cb = old.cardbacks;
         Patches scores, names;
+        Disk all{old.hiscores, old.names, QByteArray("\x05\x00", 2)};
         for (int at = 9; at < 49; at += 4)
-            scores.append({at, "\xAA\xAA\xAA\x0A"});
+            all.hiscores.replace(at, 4, scores.emplaceBack(at, "\xAA\xAA\xAA\x0A").second);
         for (int at = 9; at < 109; at += 10)
-            names.append({at, "NEW NAME " + QByteArray::number(at / 10)});
-        Disk all = old;
-        for (const auto &[at, bytes] : scores)
-            all.hiscores.replace(at, 4, bytes);
-        for (const auto &[at, bytes] : names)
-            all.names.replace(at, 10, bytes);
-        all.cardbacks = QByteArray("\x05\x00", 2);
+            all.names.replace(at, 10, names.emplaceBack(at, "NEW NAME " + QByteArray::number(at / 10)).second);
         const QByteArray largest = part("hiscores.dat", hs, scores) + part("names.dat", nm, names)
                                    + part("cardbacks.dat", cb, {{0, all.cardbacks}});
         Disk atEnd = old;
@@ -278,12 +273,12 @@ private slots:
         for (const QStringList &command : {QStringList{"clear"}, {"enter", "4550", "4550"}}) {
             putDisk(old);
             QCOMPARE(save(command, "kill", 5).code, -1);   // past its journal and first field
-            const Disk other = diskOf({900, 810, 720, 630, 540});
+            const Disk other = diskOf({900, 810, 720, 630, 540}, old.cardbacks);
             put("hiscores.dat", other.hiscores);
             put("names.dat", other.names);
             const Run r = save({"start"});
             QVERIFY2(r.out.contains("set aside \"hiscores.journal\"") && r.out.contains("replaced since"), qPrintable(r.out + command.join(' ')));
-            QCOMPARE(disk(), (Disk{other.hiscores, other.names, old.cardbacks}));
+            QCOMPARE(disk(), other);
             QFile::remove("hiscores.journal.rejected");
         }
         // "Set aside" only when it was: with the name taken, the journal is

@@ -1,5 +1,5 @@
 // Preloaded into a process that saves the score files, this records every
-// call that makes a save durable (pwrite, fsync, unlink, rename) on a file of
+// call that makes a save durable (pwrite, fsync, unlink, renameat2) on a file of
 // the working folder, and can kill, stop or fail the process at
 // the Nth of them. Set by the environment:
 //   QUINTREL_SHIM_LOG    file that gets one line a call: "<call> <name>",
@@ -106,12 +106,6 @@ int renameat2(int from, const char *path, int to, const char *target, unsigned f
     if (!record("rename", path))
         return -1;
     return next<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(from, path, to, target, flags);
-}
-int rename(const char *path, const char *target)
-{
-    if (!record("rename", path))
-        return -1;
-    return next<int (*)(const char *, const char *)>("rename")(path, target);
 }
 int flock(int fd, int operation)
 {
