@@ -18,9 +18,11 @@ public:
     WhenFull(QLineEdit *box, std::function<void()> full) : QObject(box), box_(box), full_(std::move(full)) {}
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress && full_ && box_->text().size() >= box_->maxLength()
-            && !box_->hasSelectedText() && !static_cast<QKeyEvent *>(event)->text().trimmed().isEmpty()
-            && static_cast<QKeyEvent *>(event)->text().at(0).isPrint())
+        if (event->type() != QEvent::KeyPress || !full_)
+            return false;
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (box_->text().size() >= box_->maxLength() && !box_->hasSelectedText() && !typed.isEmpty()
+            && typed.at(0).isPrint())
             std::exchange(full_, {})();
         return false;
     }
