@@ -183,6 +183,7 @@ void frmQuintrel::buildControls()
                         Cyan, Qt::AlignLeft, FontFace::Futura, 12);
     lblHighScore_ = makeLabel("lblHighScore", QStringLiteral("200000"),
                              QRect(7320, 120, 1095, 255), Cyan, Qt::AlignLeft, FontFace::Futura, 12);
+    ui::keepWhole(lblHighScore_);   // read from a file: any ten digits
     lblBonusTxt_ = makeLabel("lblBonusTxt", QStringLiteral("CLEAR SCREEN"),
                             QRect(2280, 1920, 4455, 615), Green, Qt::AlignHCenter, FontFace::Futura, 24);
     lblBonusScore_ = makeLabel("lblBonusScore", QStringLiteral("90000"),

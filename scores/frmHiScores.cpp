@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 using scores::Table;
@@ -104,11 +103,11 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
                   Qt::AlignLeft)->setText(QStringLiteral("#%1").arg(i + 1));
         lblName_[std::size_t(i)] = makeLabel(QStringLiteral("lblName%1").arg(i), row, NameLeft,
                                              NameWidth, row.nameHeight, Qt::AlignLeft);
-        lblName_[std::size_t(i)]->installEventFilter(this);
+        ui::keepWhole(lblName_[std::size_t(i)]);
         lblScore_[std::size_t(i)] = makeLabel(QStringLiteral("lblScore%1").arg(i), row,
                                               ScoreLeft, ScoreWidth, row.scoreHeight,
                                               Qt::AlignRight);
-        lblScore_[std::size_t(i)]->installEventFilter(this);
+        ui::keepWhole(lblScore_[std::size_t(i)]);
     }
 
     // The arrows go by the buttons' places, as in every window, not round
@@ -239,24 +238,4 @@ void frmHiScores::closeEvent(QCloseEvent *event)
     // The close box acts as OK.
     event->accept();
     emit closed();
-}
-
-bool frmHiScores::eventFilter(QObject *watched, QEvent *event)
-{
-    // Ten wide letters run past a name's place in the large type of the
-    // first rows, and so do ten digits past a score's: such a text is drawn
-    // narrower, never cut.
-    auto *label = qobject_cast<QLabel *>(watched);
-    if (!label || event->type() != QEvent::Paint)
-        return QWidget::eventFilter(watched, event);
-    const int room = label->contentsRect().width();
-    const int wide = label->fontMetrics().horizontalAdvance(label->text());
-    if (wide <= room || room <= 0)
-        return false;
-    QPainter painter(label);
-    painter.setFont(label->font());
-    painter.setPen(label->palette().color(QPalette::WindowText));
-    painter.scale(double(room) / wide, 1.0);
-    painter.drawText(QRect(0, 0, wide, label->height()), int(label->alignment()), label->text());
-    return true;
 }

@@ -2,9 +2,42 @@
 
 #include "ui/Layout.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 namespace ui {
+
+namespace {
+
+class Squeeze : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *label = static_cast<QLabel *>(watched);
+        if (event->type() != QEvent::Paint)
+            return false;
+        const int room = label->contentsRect().width();
+        const int wide = label->fontMetrics().horizontalAdvance(label->text());
+        if (wide <= room || room <= 0)
+            return false;
+        QPainter painter(label);
+        painter.setFont(label->font());
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.scale(double(room) / wide, 1.0);
+        painter.drawText(QRect(0, 0, wide, label->height()), int(label->alignment()), label->text());
+        return true;
+    }
+};
+
+} // namespace
+
+void keepWhole(QLabel *label)
+{
+    static Squeeze squeeze;
+    label->installEventFilter(&squeeze);
+}
 
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {

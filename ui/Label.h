@@ -22,4 +22,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
                   const QColor &textColour, Qt::Alignment align, const QFont &font,
                   const QColor &background = Blue, bool wraps = true);
 
+// A one-line text wider than its label is drawn narrower, never cut: ten wide
+// letters of a name, ten digits of a score from a file.
+void keepWhole(QLabel *label);
+
 } // namespace ui
