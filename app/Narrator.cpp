@@ -18,7 +18,7 @@ constexpr std::array<int, 7> RowStarts = {0, 1, 5, 10, 16, 20, game::TablePlaces
 
 // A long count is told as it goes, so that a listener never waits long in
 // silence: one word for so many steps (a step is 0.15 seconds).
-constexpr int StepsBetweenWords = 20;
+constexpr int StepsBetweenWords = 16;
 
 } // namespace
 

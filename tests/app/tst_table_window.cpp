@@ -322,9 +322,9 @@ private slots:
                              "Score 400, 90 seconds left, 1 eleven, 29 cards left, round 1. "
                              "Ten of Hearts, selected, total 10. "
                              "No card turned: the drawn Ten of Hearts fills the gap in the pyramid. Deck, 29 cards. "
-                             // A count at its start, every 20 steps (3 seconds) and at its end.
-                             "ELEVENS BONUS. ELEVENS BONUS 1000. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
-                             "TIME LEFT BONUS 9000. ROUND 2. TIME LEFT BONUS. 2000. 4000. 6000. 8000. "
+                             // A count at its start, every 16 steps (2.4 seconds) and at its end.
+                             "ELEVENS BONUS. ELEVENS BONUS 1000. TIME LEFT BONUS. 1600. 3200. 4800. 6400. 8000. "
+                             "TIME LEFT BONUS 9000. ROUND 2. TIME LEFT BONUS. 1600. 3200. 4800. 6400. 8000. "
                              "TIME LEFT BONUS 9000. GAME OVER, final score 19400. A high score: place 1 of 10. "
                              "Game over, final score 19400, 1 eleven in the game. ROUND 1"));
         t.w->close();   // the title bar's close box ends the game like Exit
@@ -348,13 +348,13 @@ private slots:
         t.find<QPushButton>("cmdTake")->click();
         t.pacer.drain();
         QCoreApplication::processEvents();   // game over reaches the high scores
-        // Each count at its start, every 20 steps and at its end, with its
+        // Each count at its start, every 16 steps and at its end, with its
         // final amount (the counts outrun speech):
         // the pyramid 9600, 10000 for clearing it, 1000 for each of the 30
         // cards left, 11 elevens and 90 seconds; round 2 its 90 seconds.
-        const QString counts = "CLEAR SCREEN 10000. CARDS LEFT. 20000. CARDS LEFT 30000. ELEVENS BONUS. "
-                               "ELEVENS BONUS 11000. TIME LEFT BONUS. 2000. 4000. 6000. 8000. TIME LEFT BONUS 9000. "
-                               "ROUND 2. TIME LEFT BONUS. 2000. 4000. 6000. 8000. TIME LEFT BONUS 9000. "
+        const QString counts = "CLEAR SCREEN 10000. CARDS LEFT. 16000. CARDS LEFT 30000. ELEVENS BONUS. "
+                               "ELEVENS BONUS 11000. TIME LEFT BONUS. 1600. 3200. 4800. 6400. 8000. TIME LEFT BONUS 9000. "
+                               "ROUND 2. TIME LEFT BONUS. 1600. 3200. 4800. 6400. 8000. TIME LEFT BONUS 9000. "
                                "GAME OVER, final score 78600. A high score: place 1 of 10";
         QTRY_VERIFY2(t.told.join(". ").endsWith(counts), qPrintable(t.told.join(". ")));
         QCOMPARE(visibleButtons(t), (QStringList{"cmdMenu", "cmdScores", "cmdDeal", "cmdExit"}));
