@@ -228,6 +228,14 @@ void frmQuintrel::buildControls()
     clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
+    // The desktop's own keys for a new game and for quitting: Ctrl+N deals
+    // only where Deal could be pressed, Ctrl+Q leaves as Exit and the close
+    // box do, in a round too.
+    ui::addShortcut(this, ui::KeyAction::Deal, [this] {
+        if (cmdDeal_->isVisible() && cmdDeal_->isEnabled())
+            cmdDeal_->click();
+    });
+    ui::addShortcut(this, ui::KeyAction::Exit, [this] { emit exitRequested(); });
     // N turns the next card wherever the focus is on the table.
     ui::addShortcut(this, ui::KeyAction::Turn, [this] { table_.clickPlace(game::DeckPlace); });
     progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
@@ -254,9 +262,11 @@ void frmQuintrel::addSizeActions()
         connect(action, &QAction::triggered, this, step);
         addAction(action);
     };
-    // A window sized for a step can fall short of it by a pixel's worth:
-    // within a hundredth of a step, the table counts as on it.
-    constexpr double Near = 0.01;
+    // A window sized for a step can fall short of it by a few pixels (its
+    // size is rounded down, and at 150 % the window manager rounds it once
+    // more): within a tenth of a step, the table counts as on it, so that
+    // every press moves it.
+    constexpr double Near = 0.1;
     add("actLarger", ui::KeyAction::LargerTable, [this] {
         useScale((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
     });
@@ -277,17 +287,19 @@ void frmQuintrel::useScale(double wanted)
     // means the designed one.
     if (!std::isfinite(wanted))
         wanted = 1.0;
+    // A maximised or full-screen table already fills the screen, and the
+    // window manager still has it in that state: it stays so.
+    if (isMaximized() || isFullScreen())
+        return;
     // Never beyond what the screen holds with the window's frame, nor below
-    // what keeps the captions readable.
-    const QRect available = screen()->availableGeometry();
+    // what keeps the captions readable; the size is rounded down, so that
+    // the largest table never takes its frame past the screen's edge.
+    const QRect available = ui::wholeOnScreen(screen()->availableGeometry(), devicePixelRatioF());
     const QSize frame = ui::framedGeometry(this).size() - size();
     const double largest = std::min(double(available.width() - frame.width()) / DesignedWidth,
                                     double(available.height() - frame.height()) / DesignedHeight);
     const double factor = std::max(SmallestScale, std::min(wanted, largest));
-    // A maximised window would keep its size: a step makes it an ordinary one.
-    if (isMaximized() || isFullScreen())
-        showNormal();
-    resize(int(std::lround(DesignedWidth * factor)), int(std::lround(DesignedHeight * factor)));
+    resize(int(std::floor(DesignedWidth * factor + 1e-6)), int(std::floor(DesignedHeight * factor + 1e-6)));
     if (isVisible()) {
         const QRect framed(ui::framedGeometry(this).topLeft(), size() + frame);
         const QRect placed = ui::placeOnScreen(framed, available);

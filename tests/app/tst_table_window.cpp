@@ -104,7 +104,7 @@ QSet<QString> sight(const Window &t, int exits)
         facts << QString("box%1:%2").arg(i + 1).arg(t.dialogs.messages[i].title);
     const QByteArray saved = t.store.files.value("cardbacks.dat");
     add(!saved.isEmpty(), "back:" + saved.left(1).toHex());
-    add(exits > 0, "exit");
+    facts << QString("exits:%1").arg(exits);
     facts.remove(QString());
     return facts;
 }
@@ -228,14 +228,17 @@ private slots:
             {M, "cmdBacks", Enter, "imgCardBack0", "-up:frmMenu, +up:frmBacks, +picked:imgCardBack0"},
             {B, "imgCardBack0", Qt::Key_Down, "imgCardBack5", ""},
             {B, "imgCardBack5", Enter, "cmdBacks", "-up:frmBacks, -picked:imgCardBack0, +up:frmMenu, +back:05"},
+            {M, "cmdBacks", Qt::CTRL | Qt::Key_N, "cmdBacks", ""},   // no deal under the menu
             {M, "cmdBacks", Qt::Key_Escape, "cmdDeal", "-up:frmMenu, -off"},
             {T, "cmdDeal", Qt::ALT | Qt::Key_H, "cmdOkay", "+up:frmHiScores, +off"},
             {"frmHiScores", "cmdOkay", Qt::Key_Left, "cmdOkay", ""},   // Clear is to the right
             {"frmHiScores", "cmdOkay", Qt::Key_Escape, "cmdDeal", "-up:frmHiScores, -off"},
-            {T, "cmdDeal", Qt::ALT | Qt::Key_E, "cmdDeal", "+exit"},
+            {T, "cmdDeal", Qt::ALT | Qt::Key_E, "cmdDeal", "-exits:0, +exits:1"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_Q, "cmdDeal", "-exits:1, +exits:2"},
             // Round 1: while its banner shows, the table holds the focus
             // and takes no key; then the deck has it.
-            {T, "cmdDeal", Enter, T, "+banner:ROUND 1"},
+            {T, "cmdDeal", Qt::CTRL | Qt::Key_N, T, "+banner:ROUND 1"},
+            {T, T, Qt::CTRL | Qt::Key_N, T, ""},   // no deal in a round
             {T, T, Qt::Key_N, T, ""},
             {T, T, Time, "imgSpot23", "-banner:ROUND 1"},
             {T, "imgSpot23", Qt::Key_Up, "imgSpot7", ""},
@@ -313,7 +316,7 @@ private slots:
                              "ELEVENS BONUS 1000. TIME LEFT BONUS 9000. ROUND 2. ELEVENS BONUS 0. "
                              "TIME LEFT BONUS 9000. GAME OVER, final score 19400. ROUND 1"));
         t.w->close();   // the title bar's close box ends the game like Exit
-        QCOMPARE(exits.size(), 2);
+        QCOMPARE(exits.size(), 3);
     }
 
     void gameOverOffersTheScore()
