@@ -62,7 +62,7 @@ private slots:
         for (const Trip &trip : Trips) {
             click(&menu, trip.open);
             QPointer<QWidget> w = shown(trip.window);
-            QVERIFY2(w && !menu.isVisible(), trip.window);
+            QVERIFY2(w && !menu.isVisible() && QTest::qWaitForWindowExposed(w), trip.window);
             QCOMPARE(w->windowHandle()->transientParent(), table.windowHandle());
             trip.back ? click(w, trip.back) : void(w->close());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
