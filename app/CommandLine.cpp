@@ -46,7 +46,11 @@ std::optional<int> answer(int argc, char *argv[])
                                         "pyramid in sets that add up to eleven."));
     // One dash or two: Qt's own options are written -platform, the game's --help.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would offer Qt's options too, which the game
+    // leaves to Qt unexplained.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  tr("Displays this help on the options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     for (const char *name : ToolkitFlags) {
         QCommandLineOption option(QString::fromLatin1(name));
@@ -65,7 +69,7 @@ std::optional<int> answer(int argc, char *argv[])
         print(stderr, QStringLiteral("%1: %2\n%3\n").arg(program, parser.errorText(), tryHelp));
         return 2;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         // The parser names the program from the application, which is not
         // made yet.
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), program));
