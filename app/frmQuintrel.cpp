@@ -231,6 +231,16 @@ void frmQuintrel::buildControls()
     clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
 
+    // The desktop's own keys for a new game and for quitting: Ctrl+N deals
+    // only where Deal could be pressed, Ctrl+Q leaves as Exit and the close
+    // box do, in a round too.
+    ui::addShortcut(this, ui::KeyAction::Deal, [this] {
+        if (cmdDeal_->isVisible() && cmdDeal_->isEnabled())
+            cmdDeal_->click();
+        else
+            ui::Announcer::of(this).say(tr("Deal is there between rounds"));
+    });
+    ui::addShortcut(this, ui::KeyAction::Exit, [this] { emit exitRequested(); });
     // N turns the next card wherever the focus is on the table.
     ui::addShortcut(this, ui::KeyAction::Turn, [this] {
         if (table_.phase() == Phase::Playing && !table_.place(game::DeckPlace).open)
@@ -261,9 +271,11 @@ void frmQuintrel::addSizeActions()
         connect(action, &QAction::triggered, this, step);
         addAction(action);
     };
-    // A window sized for a step can fall short of it by a pixel's worth:
-    // within a hundredth of a step, the table counts as on it.
-    constexpr double Near = 0.01;
+    // A window sized for a step can fall short of it by a few pixels (its
+    // size is rounded down, and at 150 % the window manager rounds it once
+    // more): within a tenth of a step, the table counts as on it, so that
+    // every press moves it.
+    constexpr double Near = 0.1;
     // A listener hears the size the table has taken.
     auto sized = [this](double wanted) {
         useScale(wanted);
@@ -281,15 +293,15 @@ void frmQuintrel::addSizeActions()
 
 void frmQuintrel::addBetweenRoundsKeys()
 {
-    const std::array<std::pair<ui::KeyAction, QString>, 4> keys = {{
-        {ui::KeyAction::Menu, tr("The menu opens between rounds")},
-        {ui::KeyAction::HighScores, tr("The high scores open between rounds")},
-        {ui::KeyAction::Exit, tr("Exit is there between rounds")},
-        {ui::KeyAction::Deal, tr("Deal is there between rounds")},
+    const std::array<std::pair<QPushButton *, QString>, 4> keys = {{
+        {cmdMenu_, tr("The menu opens between rounds")},
+        {cmdScores_, tr("The high scores open between rounds")},
+        {cmdExit_, tr("Exit is there between rounds; Ctrl+Q leaves the game now")},
+        {cmdDeal_, tr("Deal is there between rounds")},
     }};
-    for (const auto &[key, why] : keys) {
+    for (const auto &[button, why] : keys) {
         auto *action = new QAction(this);
-        action->setShortcut(QKeySequence::fromString(ui::binding(key).keyText));
+        action->setShortcut(QKeySequence::mnemonic(button->text()));
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, why] { ui::Announcer::of(this).say(why); });
         // Only while the buttons are away: their own Alt letters work between rounds.
@@ -310,17 +322,19 @@ void frmQuintrel::useScale(double wanted)
     // means the designed one.
     if (!std::isfinite(wanted))
         wanted = 1.0;
+    // A maximised or full-screen table already fills the screen, and the
+    // window manager still has it in that state: it stays so.
+    if (isMaximized() || isFullScreen())
+        return;
     // Never beyond what the screen holds with the window's frame, nor below
-    // what keeps the captions readable.
-    const QRect available = screen()->availableGeometry();
+    // what keeps the captions readable; the size is rounded down, so that
+    // the largest table never takes its frame past the screen's edge.
+    const QRect available = ui::wholeOnScreen(screen()->availableGeometry(), devicePixelRatioF());
     const QSize frame = ui::framedGeometry(this).size() - size();
     const double largest = std::min(double(available.width() - frame.width()) / DesignedWidth,
                                     double(available.height() - frame.height()) / DesignedHeight);
     const double factor = std::max(SmallestScale, std::min(wanted, largest));
-    // A maximised window would keep its size: a step makes it an ordinary one.
-    if (isMaximized() || isFullScreen())
-        showNormal();
-    resize(int(std::lround(DesignedWidth * factor)), int(std::lround(DesignedHeight * factor)));
+    resize(int(std::floor(DesignedWidth * factor + 1e-6)), int(std::floor(DesignedHeight * factor + 1e-6)));
     if (isVisible()) {
         const QRect framed(ui::framedGeometry(this).topLeft(), size() + frame);
         const QRect placed = ui::placeOnScreen(framed, available);

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmQuintrel.h"
 #include "assets/Art.h"
 #include "platform/DataStore.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -39,13 +41,32 @@ double scaleFrom(const QString &kept)
 
 const QString ScaleKey = QStringLiteral("table/scale");
 
+
+// A platform that cannot start (no display, no compositor) is fatal to Qt,
+// which would abort, and could leave a core file where the game was started:
+// its message is shown and the game ends with a failure instead.
+void failWithoutCore(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (type == QtFatalMsg)
+        std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = commandline::answer(argc, argv))
+        return *answered;
     platform::warmUpFonts();
-    QApplication app(argc, argv);
+    // Named before the first window, which takes its X11 class from the name.
     QApplication::setApplicationName(QString::fromLatin1(version::Title));
+    // The Wayland app id: the desktop entry's, so that a dock ties the window
+    // to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(version::AppId));
+    const QtMessageHandler earlier = qInstallMessageHandler(failWithoutCore);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(earlier);
     QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
     QApplication::setStyle(new ui::FocusStyle);
     ui::keepWindowsOnScreen();

@@ -2,7 +2,9 @@
 // step by step from its designed size to twice that and back, and each step
 // is laid out and painted at once, as a drag of the window's corner asks.
 // Then the sharp pictures that follow once the size stays, drawn afresh.
-// Prints milliseconds; one frame at 60 Hz is 16.7.
+// A bare Qt window of the same sizes is resized and painted the same way,
+// in the same run, for what the machine itself takes. Prints milliseconds;
+// one frame at 60 Hz is 16.7. Run it at a scale with QT_SCALE_FACTOR.
 
 #include "app/frmQuintrel.h"
 #include "platform/DataStore.h"
@@ -62,14 +64,25 @@ int main(int argc, char *argv[])
     window.table().deal();
     wait(1700);   // past the round's banner
 
-    std::vector<double> drag, layout, paint;
+    std::vector<double> drag, layout, paint, bareDrag;
+    // An empty window, filled with its background colour as the table's is.
+    QWidget bare;
+    bare.setAutoFillBackground(true);
+    bare.show();
     for (int pass = 0; pass < 2; ++pass)
         for (int step = 0; step <= 74; ++step) {
             const int w = 592 + 8 * (pass ? 74 - step : step);
             layout.push_back(msOf([&] { window.resize(w, w * 453 / 592); }));
             paint.push_back(msOf([&] { window.repaint(); }));
             drag.push_back(layout.back() + paint.back());
+            bareDrag.push_back(msOf([&] {
+                bare.resize(w, w * 453 / 592);
+                bare.repaint();
+            }));
         }
+    bare.hide();
+    std::printf("at a scale of %.2f\n", window.devicePixelRatioF());
+    report("bare window, resize and repaint (ms)", bareDrag);
     report("resize and repaint, dragging (ms)", drag);
     report("  of which the layout (ms)", layout);
     report("  of which the painting (ms)", paint);

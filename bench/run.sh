@@ -102,3 +102,6 @@ echo
 echo "Resizing the table from its designed size to twice that and back (one frame at 60 Hz: 16.7 ms):"
 rm -f ./*.dat
 "$build/resize_table" 2> /dev/null
+# At 200 % (twice the pixels to paint) on a display large enough for it.
+echo
+xvfb-run -a -s "-screen 0 2560x2048x24" env QT_SCALE_FACTOR=2 "$build/resize_table" 2> /dev/null

@@ -208,8 +208,9 @@ void Table::turn()
     if (selected_[DrawnPlace])
         unselect(DrawnPlace);
     if (cards_[DrawnPlace]) {
-        // A drawn card still showing fills the lowest empty place of the
-        // pyramid, and no card is turned; the table's selection is dropped.
+        // A drawn card still showing fills the first empty place in the
+        // table's order (the lowest number, so usually the highest on
+        // screen), and no card is turned; the table's selection is dropped.
         for (int p = 0; p < TablePlaces; ++p)
             if (selected_[std::size_t(p)])
                 unselect(p);

@@ -3,10 +3,50 @@
 #include "version/Version.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+// A message too tall for its screen's free area (the key list on a small
+// screen at a large scale): its text scrolls in a box that fits, above an
+// OK that stays in view.
+void showScrolling(QWidget *owner, const QString &title, const QString &text, QSize room)
+{
+    QDialog box(owner);
+    box.setWindowTitle(title);
+    auto *label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("messageScroll"));
+    scroll->setWidget(label);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *ok = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(ok, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&box);
+    layout->addWidget(scroll);
+    layout->addWidget(ok);
+    box.resize(QSize(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() +
+                         2 * layout->contentsMargins().left() + 2 * scroll->frameWidth(),
+                     room.height()).boundedTo(room));
+    ok->button(QDialogButtonBox::Ok)->setFocus();
+    box.exec();
+}
+
+} // namespace
 
 namespace platform {
 
@@ -51,6 +91,15 @@ Answer QtDialogs::message(const QString &text, Buttons buttons, Icon icon, const
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A frame's title bar and borders come to less than this, on any
+    // desktop: room kept for them before they are known.
+    constexpr int FrameRoom = 64;
+    QScreen *screen = box.parentWidget() ? box.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen->availableGeometry().size() - QSize(FrameRoom, FrameRoom);
+    if (buttons == Buttons::Ok && box.sizeHint().height() > room.height()) {
+        showScrolling(box.parentWidget(), box.windowTitle(), text, room);
+        return Answer::Ok;
     }
     const int result = box.exec();
     if (buttons == Buttons::YesNo)

@@ -134,6 +134,10 @@ void frmHiScores::showWindow()
         book_.clearIfEmpty();
     }
     fitToScale();
+    // It has no place of its own: it opens over the table, where the player
+    // looks, as the platform allows (Wayland's compositor places it itself).
+    if (owner_ && !isVisible())
+        ui::centreOver(this, owner_);
     // Above the table it belongs to, like every other window of the game: a
     // click on the disabled table cannot bury it.
     ui::keepAbove(this, owner_);

@@ -256,10 +256,17 @@ if [ -n "$desktop" ]; then
     fi
     icon=$(sed -n 's/^Icon=//p' "$unpacked/$desktop" | head -1)
     exec_line=$(sed -n 's/^Exec=//p' "$unpacked/$desktop" | head -1)
-    if [ -x "$unpacked/usr/games/${exec_line%% *}" ] || [ -x "$unpacked/usr/bin/${exec_line%% *}" ]; then
-        ok "Exec=$exec_line is in the package"
+    # The program the entry starts: its first word, or, where that is a
+    # `sh -c "..."` wrapper, the word after the wrapper's last `exec`.
+    program=${exec_line%% *}
+    if [ "$program" = sh ] && [[ "$exec_line" == *"exec "* ]]; then
+        program=${exec_line##*exec }
+        program=${program%%[ \"\\]*}
+    fi
+    if [ -x "$unpacked/usr/games/$program" ] || [ -x "$unpacked/usr/bin/$program" ]; then
+        ok "Exec=$exec_line starts $program, which is in the package"
     else
-        bad "Exec=$exec_line is not an executable in /usr/games or /usr/bin of the package"
+        bad "Exec=$exec_line starts $program, which is not an executable in /usr/games or /usr/bin of the package"
     fi
     if has "usr/share/icons/hicolor/*/apps/$icon.*" || has "usr/share/pixmaps/$icon.*"; then
         ok "icon $icon: /$(cd "$unpacked" && compgen -G "usr/share/icons/hicolor/*/apps/$icon.*" \

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-webengine-dev libgl-dev
   qt6-qpa-plugins libx11-dev
+  qt6-wayland weston
   xvfb xauth xdotool openbox x11-utils
   at-spi2-core python3-pyatspi dbus
 )

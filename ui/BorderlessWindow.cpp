@@ -7,9 +7,11 @@
 #include "ui/Reading.h"
 #include "ui/Scale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -17,11 +19,20 @@ namespace {
 
 constexpr int BorderWidth = 5;
 
+// Under Wayland a window cannot choose its place, but a popup stands where its
+// owner asks it to: there each of these windows is a popup of the table, so
+// that it opens over it. A popup takes no keyboard focus of its own: it takes
+// the keys the table receives while it is up (see showEvent).
+bool asPopup(const QWidget *owner)
+{
+    return owner && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientArea,
                                    std::initializer_list<QLine> border, QWidget *owner)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    : QWidget(nullptr, (asPopup(owner) ? Qt::ToolTip : Qt::Window) | Qt::FramelessWindowHint),
       clientArea_(clientArea), owner_(owner), border_(border)
 {
     setWindowTitle(caption);
@@ -31,6 +42,8 @@ BorderlessWindow::BorderlessWindow(const QString &caption, const QRect &clientAr
     p.setColor(QPalette::Window, Blue);
     setPalette(p);
     readWhenActivated(this);
+    if (windowType() == Qt::ToolTip)
+        owner->installEventFilter(this);
     // A window up while the table changes size changes with it.
     connect(&Scale::instance(), &Scale::changed, this, [this] {
         if (isVisible())
@@ -75,8 +88,69 @@ void BorderlessWindow::keyPressEvent(QKeyEvent *event)
 {
     if (isKey(event, KeyAction::GoBack))
         goBack();
-    else
+    else if (!passOn(event))
         QWidget::keyPressEvent(event);
+}
+
+void BorderlessWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!passOn(event))
+        QWidget::keyReleaseEvent(event);
+}
+
+bool BorderlessWindow::passOn(QKeyEvent *event)
+{
+    // A popup's key goes to its control in focus, once: a key that control
+    // leaves comes back up here, and stops.
+    QWidget *focus = focusWidget();
+    if (keyboardGrabber() != this || !focus || focus == this || passing_)
+        return false;
+    const QScopedValueRollback<bool> passing(passing_, true);
+    QCoreApplication::sendEvent(focus, event);
+    return true;
+}
+
+void BorderlessWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    takeKeys();
+}
+
+void BorderlessWindow::takeKeys()
+{
+    if (windowType() != Qt::ToolTip)
+        return;
+    grabKeyboard();
+    QApplication::setActiveWindow(this);
+}
+
+bool BorderlessWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The compositor gives the keyboard back to the table when another
+    // window of the game goes (the browser, a message): a popup up over the
+    // table takes the keys again.
+    if (watched == owner_ && event->type() == QEvent::WindowActivate && isVisible())
+        takeKeys();
+    return false;
+}
+
+void BorderlessWindow::changeEvent(QEvent *event)
+{
+    // Another window of the game has the keyboard now (the browser).
+    if (event->type() == QEvent::ActivationChange && windowType() == Qt::ToolTip && !isActiveWindow())
+        releaseKeyboard();
+    QWidget::changeEvent(event);
+}
+
+void BorderlessWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (windowType() != Qt::ToolTip)
+        return;
+    releaseKeyboard();
+    // Unless the window that follows has taken the keys already.
+    if (QApplication::activeWindow() == this && owner_)
+        QApplication::setActiveWindow(owner_);
 }
 
 void BorderlessWindow::closeEvent(QCloseEvent *event)

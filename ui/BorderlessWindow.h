@@ -43,14 +43,26 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Escape goes back too.
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Its size, place and controls for the table's scale now.
     void fitToScale();
+    // Under Wayland: gives a key the window took for the table to the control
+    // in focus; false where that is not for it to do.
+    bool passOn(QKeyEvent *event);
+    // Under Wayland, where it is a popup of the table: the keys the table
+    // receives, and the input focus of the game.
+    void takeKeys();
 
     QRect clientArea_;
     QPointer<QWidget> owner_;
     QList<QLine> border_;
+    bool passing_ = false;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/Keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QWidget>
@@ -17,11 +18,13 @@ QList<KeyBinding> makeBindings()
     using K = KeyAction;
     auto seq = [](QKeyCombination key) { return QKeySequence(key); };
     return {
-        {K::Deal, {}, QStringLiteral("Alt+D"), QStringLiteral("deal, and start a game or the next round"), Table},
+        {K::Deal, {seq(Qt::CTRL | Qt::Key_N)}, QCoreApplication::translate("Keys", "Alt+D, Ctrl+N"),
+         QStringLiteral("deal, and start a game or the next round"), Table},
         {K::TakeScore, {}, QStringLiteral("Alt+T"), QStringLiteral("take the score and end the round"), Table},
         {K::Menu, {}, QStringLiteral("Alt+M"), QStringLiteral("the menu"), Table},
         {K::HighScores, {}, QStringLiteral("Alt+H"), QStringLiteral("the high scores"), Table},
-        {K::Exit, {}, QStringLiteral("Alt+E"), QStringLiteral("leave the game"), Table},
+        {K::Exit, {seq(Qt::CTRL | Qt::Key_Q)}, QCoreApplication::translate("Keys", "Alt+E, Ctrl+Q"),
+         QStringLiteral("leave the game"), Table},
         {K::Turn, {seq(Qt::Key_N)}, QStringLiteral("N"),
          QStringLiteral("turn the next card of the deck; a drawn card still showing first fills a "
                         "gap in the pyramid, and then no card is turned"), Table},

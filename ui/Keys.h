@@ -25,7 +25,7 @@ enum class KeyAction {
 
 struct KeyBinding {
     KeyAction action;
-    QList<QKeySequence> keys;   // empty where the key is a caption's Alt letter
+    QList<QKeySequence> keys;   // beside a caption's Alt letter, which the caption gives
     QString keyText;            // as a player reads it
     QString what;
     QString where;

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -38,6 +39,19 @@ QRect placeOnScreen(const QRect &designed, const QRect &available)
     placed.moveTop(std::max(available.top(),
                             std::min(designed.top(), available.bottom() + 1 - designed.height())));
     return placed;
+}
+
+QRect wholeOnScreen(const QRect &available, double devicePixelRatio)
+{
+    const bool whole = devicePixelRatio == std::floor(devicePixelRatio);
+    return whole ? available : available.adjusted(0, 0, -1, -1);
+}
+
+void centreOver(QWidget *window, const QWidget *owner)
+{
+    const QRect frame = framedGeometry(window);
+    const QPoint margin = window->geometry().topLeft() - frame.topLeft();
+    window->move(framedGeometry(owner).center() - QPoint(frame.width() / 2, frame.height() / 2) + margin);
 }
 
 QRect framedGeometry(const QWidget *window)
@@ -96,7 +110,7 @@ private:
         QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
         if (!screen)
             screen = window->screen();
-        const QRect available = screen->availableGeometry();
+        const QRect available = wholeOnScreen(screen->availableGeometry(), window->devicePixelRatioF());
         // A window the player can resize is made small enough to fit.
         if (window->windowType() == Qt::Window && window->minimumSize() != window->maximumSize()) {
             const QSize fitted = fitInto(window->size(), framedGeometry(window).size(),

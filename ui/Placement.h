@@ -21,6 +21,17 @@ void showInFront(QWidget *window);
 // left corner on it.
 QRect placeOnScreen(const QRect &designed, const QRect &available);
 
+// The part of `available` (a screen's free area, in the toolkit's pixels)
+// that a window can fill without its frame passing the screen's edge: at a
+// scale of 150 % a pixel of the toolkit's is one and a half of the screen's,
+// and rounding could take the last one past the edge, so one is kept spare.
+QRect wholeOnScreen(const QRect &available, double devicePixelRatio);
+
+// Moves `window` (shown or not) so that it stands centred over `owner`'s
+// frame: a window with no designed place opens over the table it belongs
+// to, where the platform lets it choose.
+void centreOver(QWidget *window, const QWidget *owner);
+
 // The window with its frame, as the window manager has it now. (A widget's
 // own frameGeometry() can miss a frame that came after its last move, and
 // its native window's can lag behind a move made while it was hidden.)

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The game itself on a virtual display: the table's size kept from one start
-# to the next in the player's settings, and a start that nothing standing
-# under the settings file's name can hold up or break.
+# to the next in the player's settings, a start that nothing standing under
+# the settings file's name can hold up or break, and the window's X11 class
+# the one its desktop entry names.
 # Usage: settings.sh path/to/quintrel
 set -uo pipefail
 game=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # On the display, whatever platform the rest of the tests run on.
+entry=$(readlink -f "$(dirname "$0")/../../assets/desktop/org.example.quintrel.desktop")
+export ENTRY_CLASS=$(sed -n "s/^StartupWMClass=//p" "$entry")
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" GAME="$game" FOLDER="$work/folder"
 mkdir -p "$XDG_CONFIG_HOME/quintrel" "$FOLDER" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -22,6 +25,7 @@ xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" bash -c '
     (cd "$FOLDER" && exec "$GAME" 2> /dev/null) & pid=$!
     win=$(timeout 20 xdotool search --sync --name "^Quintrel$" | head -1)
     size=$(xdotool getwindowgeometry "$win" 2> /dev/null | sed -n "s/ *Geometry: //p")
+    xprop -id "$win" WM_CLASS > "$FOLDER/../class" 2>&1
     xdotool windowfocus --sync "$win" sleep 0.3 key --delay 150 "$@" alt+e 2> /dev/null
     for _ in $(seq 100); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
     kill -9 "$pid" 2> /dev/null
@@ -33,6 +37,9 @@ xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" bash -c '
   }
 
   expect "a first start, made smaller" "$(play ctrl+minus)" "592x453 0"
+  # The class, the second of the two names, is what a dock matches.
+  expect "the X11 class is the entry'"'"'s StartupWMClass" "$(cat "$FOLDER/../class")" \
+    "WM_CLASS(STRING) = \"quintrel\", \"${ENTRY_CLASS:-none in the entry}\""
   expect "the smaller size saved" "$(grep -c "^scale=0.75$" "$conf")" 1
   expect "the next start at that size" "$(play)" "444x340 0"
 
