@@ -232,7 +232,7 @@ private slots:
         const double s = std::max(0.75, std::min({1.0, (available.width() - frame.width()) / 592.0,
                                                   (available.height() - frame.height()) / 453.0}));
         QTRY_VERIFY2_WITH_TIMEOUT(std::abs(t.w.tableScale() - s) < 0.005,
-                                  qPrintable(QString::number(t.w.tableScale())), 3000);
+                                  qPrintable(QString::number(t.w.tableScale())), 10000);
         QVERIFY(std::abs(t.w.findChild<QWidget *>("imgSpot0")->width() - 75 * s) <= 1);
         // Every window in its frame, once the window manager has settled it,
         // on the screen; the small ones at the table's scale.
