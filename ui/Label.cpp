@@ -15,8 +15,12 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *label = static_cast<QLabel *>(watched);
+        // Only a paint is looked at: other events come while a label is made
+        // or destroyed, when it is not yet or no longer a label.
         if (event->type() != QEvent::Paint)
+            return false;
+        auto *label = qobject_cast<QLabel *>(watched);
+        if (!label)
             return false;
         const int room = label->contentsRect().width();
         const int wide = label->fontMetrics().horizontalAdvance(label->text());

@@ -26,11 +26,11 @@ public:
     Reader(QWidget *window, std::function<QString()> text) : QObject(window), text_(std::move(text)) {}
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Hide && !window->isVisible())
+        if (event->type() == QEvent::Hide && !static_cast<QWidget *>(watched)->isVisible())
             read_ = false;
         if (event->type() != QEvent::WindowActivate || std::exchange(read_, true))
             return false;
+        auto *window = static_cast<QWidget *>(watched);
         // A screen reader says the title itself; the text is what it leaves out.
         const QString text = text_ ? text_() : windowText(window);
         if (!text.isEmpty())
