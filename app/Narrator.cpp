@@ -1,5 +1,6 @@
 #include "app/Narrator.h"
 
+#include "app/BannerCaption.h"
 #include "ui/Announcer.h"
 
 using game::Phase;
@@ -150,26 +151,27 @@ void Narrator::secondsLeftChanged(int seconds)
 
 void Narrator::bannerChanged(const game::Banner &banner)
 {
-    const bool another = banner.title != banner_.title;
+    using game::BannerKind;
+    const bool another = banner.kind != banner_.kind || banner.round != banner_.round;
     // A count is told when its first step comes, every so many steps as it
     // goes, and with its amount when its banner gives way; a fixed amount
     // (CLEAR SCREEN) is told with its banner.
     if (another && banner_.amountShown && countSteps_ > 0)
-        say(QStringLiteral("%1 %2").arg(banner_.title).arg(banner_.amount.value_or(0)));
+        say(QStringLiteral("%1 %2").arg(bannerCaption(banner_)).arg(banner_.amount.value_or(0)));
     if (another)
         countSteps_ = 0;
     if (another && banner.amountShown && banner.amount) {
-        say(QStringLiteral("%1 %2").arg(banner.title).arg(*banner.amount));
+        say(QStringLiteral("%1 %2").arg(bannerCaption(banner)).arg(*banner.amount));
     } else if (!another && banner.amountShown && banner.amount) {
         if (++countSteps_ == 1)
-            say(banner.title);
+            say(bannerCaption(banner));
         else if (countSteps_ % StepsBetweenWords == 0)
             say(QString::number(*banner.amount));
-    } else if (another && !banner.amountShown && !banner.title.isEmpty()) {
-        if (banner.title == QLatin1String("GAME OVER"))
-            say(QStringLiteral("%1, final score %2").arg(banner.title).arg(table_.score()));
-        else   // a new round's banner comes with a whole new table
-            announcer_.say(banner.title, ui::Announcer::LongSettleMs);
+    } else if (another && banner.kind == BannerKind::GameOver) {
+        say(tr("%1, final score %2").arg(bannerCaption(banner)).arg(table_.score()));
+    } else if (another && banner.kind == BannerKind::Round) {
+        // A new round's banner comes with a whole new table.
+        announcer_.say(bannerCaption(banner), ui::Announcer::LongSettleMs);
     }
     banner_ = banner;
 }

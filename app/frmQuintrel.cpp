@@ -1,5 +1,6 @@
 #include "app/frmQuintrel.h"
 
+#include "app/BannerCaption.h"
 #include "app/Narrator.h"
 #include "assets/Art.h"
 #include "cards/CardArt.h"
@@ -531,15 +532,15 @@ void frmQuintrel::showPhase(Phase phase)
 
 void frmQuintrel::showBanner(const game::Banner &banner)
 {
-    lblBonusTxt_->setText(banner.title);
-    lblBonusTxt_->setVisible(!banner.title.isEmpty());
+    const QString title = bannerCaption(banner);
+    lblBonusTxt_->setText(title);
+    lblBonusTxt_->setVisible(!title.isEmpty());
     lblBonusScore_->setText(banner.amount ? number(*banner.amount) : QString());
     lblBonusScore_->setVisible(banner.amountShown);
     // A listener hears the banner and each step of a count as a change of
     // the banner's name.
-    lblBonusTxt_->setAccessibleName(banner.amount ? banner.title + QLatin1Char(' ') +
-                                                        number(*banner.amount)
-                                                  : banner.title);
+    lblBonusTxt_->setAccessibleName(banner.amount ? title + QLatin1Char(' ') + number(*banner.amount)
+                                                  : title);
 }
 
 void frmQuintrel::showBestScore(std::int32_t best)

@@ -259,7 +259,7 @@ void Table::startRound()
         setScore(0);
         gameElevens_ = 0;
     }
-    setBanner({QStringLiteral("ROUND ") + QString::number(round_), false, {}});
+    setBanner({BannerKind::Round, round_, false, {}});
     setPhase(Phase::Announcing);   // and the new table shows
     step_ = Step::RoundBanner;
     pacer_.after(LongPauseMs, this, [this] { advance(); });
@@ -270,7 +270,7 @@ void Table::endRound()
     setClockRunning(false);
     setPhase(Phase::Counting);
     setRunningTotal(std::nullopt);
-    startCount(Step::Elevens, QStringLiteral("ELEVENS BONUS"), elevens_);
+    startCount(Step::Elevens, BannerKind::ElevensBonus, elevens_);
 }
 
 void Table::startClearBonus()
@@ -278,19 +278,19 @@ void Table::startClearBonus()
     setClockRunning(false);
     setPhase(Phase::Counting);
     setRunningTotal(std::nullopt);
-    setBanner({QStringLiteral("CLEAR SCREEN"), true, ClearTableBonus});
+    setBanner({BannerKind::ClearScreen, 0, true, ClearTableBonus});
     setScore(score_ + ClearTableBonus);
     step_ = Step::ClearPause;
     pacer_.after(LongPauseMs, this, [this] { advance(); });
 }
 
-void Table::startCount(Step count, const QString &title, int steps)
+void Table::startCount(Step count, BannerKind kind, int steps)
 {
     step_ = count;
     stepsDone_ = 0;
     stepsTotal_ = steps;
     bonus_ = 0;
-    setBanner({title, true, {}});
+    setBanner({kind, 0, true, {}});
     countStep();
 }
 
@@ -322,7 +322,7 @@ void Table::countStep()
         return;
     }
     bonus_ += each;
-    setBanner({banner_.title, true, bonus_});
+    setBanner({banner_.kind, 0, true, bonus_});
     setScore(score_ + each);
     pacer_.after(ShortPauseMs, this, [this] { advance(); });
 }
@@ -337,7 +337,7 @@ void Table::advance()
         setClockRunning(true);
         break;
     case Step::ClearPause:
-        startCount(Step::CardsLeft, QStringLiteral("CARDS LEFT"),
+        startCount(Step::CardsLeft, BannerKind::CardsLeftBonus,
                    Deck::Size + 1 - deckPosition_);
         break;
     case Step::CardsLeft:
@@ -359,7 +359,7 @@ void Table::finishCount()
         endRound();
         break;
     case Step::Elevens:
-        startCount(Step::TimeBonus, QStringLiteral("TIME LEFT BONUS"), secondsLeft_);
+        startCount(Step::TimeBonus, BannerKind::TimeLeftBonus, secondsLeft_);
         break;
     case Step::TimeBonus:
         step_ = Step::None;
@@ -379,7 +379,7 @@ void Table::finishCount()
 void Table::endGame()
 {
     round_ = 1;
-    setBanner({QStringLiteral("GAME OVER"), false, {}});
+    setBanner({BannerKind::GameOver, 0, false, {}});
     setPhase(Phase::Over);
     emit gameOver(score_);
 }

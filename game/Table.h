@@ -9,7 +9,6 @@
 #include "game/Deck.h"
 
 #include <QObject>
-#include <QString>
 
 #include <array>
 #include <optional>
@@ -47,9 +46,21 @@ struct PlaceState {
     bool operator==(const PlaceState &) const = default;
 };
 
+// What the big caption over the table announces; its words are the views'.
+enum class BannerKind {
+    None,            // no caption
+    Round,           // a round is dealt
+    ClearScreen,     // the pyramid is cleared
+    CardsLeftBonus,  // the cards left in the deck counted
+    ElevensBonus,    // the elevens counted
+    TimeLeftBonus,   // the seconds left counted
+    GameOver,
+};
+
 // The big caption over the table and the amount under it.
 struct Banner {
-    QString title;                // empty: not shown
+    BannerKind kind = BannerKind::None;
+    int round = 0;                // of a Round banner
     bool amountShown = false;
     std::optional<int> amount;    // blank until the first step of a count
     bool operator==(const Banner &) const = default;
@@ -113,7 +124,7 @@ private:
     void startRound();
     void endRound();
     void startClearBonus();
-    void startCount(Step count, const QString &title, int steps);
+    void startCount(Step count, BannerKind kind, int steps);
     void countStep();
     void advance();
     void finishCount();

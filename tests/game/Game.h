@@ -20,8 +20,13 @@ struct Game {
         using game::Table;
         auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
         QObject::connect(&table, &Table::cardsLeftChanged, [this, text](int n) { cardsLeft << text(n); });
-        QObject::connect(&table, &Table::bannerChanged,
-                         [this, text](const game::Banner &b) { banners << b.title + "|" + text(b.amount); });
+        QObject::connect(&table, &Table::bannerChanged, [this, text](const game::Banner &b) {
+            // Each banner as the table shows it.
+            static const QStringList captions = {"", "ROUND ", "CLEAR SCREEN", "CARDS LEFT", "ELEVENS BONUS",
+                                                 "TIME LEFT BONUS", "GAME OVER"};
+            const QString round = b.kind == game::BannerKind::Round ? QString::number(b.round) : QString();
+            banners << captions[int(b.kind)] + round + "|" + text(b.amount);
+        });
         QObject::connect(&table, &Table::elevensChanged, [this](int n) { elevens << n; });
         QObject::connect(&table, &Table::secondsLeftChanged, [this](int s) { seconds << s; });
     }

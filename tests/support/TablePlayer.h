@@ -47,8 +47,8 @@ public:
         QObject::connect(&table, &game::Table::runningTotalChanged, [this](std::optional<int> t) { shownTotal = t; });
         QObject::connect(&table, &game::Table::cardsLeftChanged, [this](int n) { cardsLeft = n; });
         QObject::connect(&table, &game::Table::bannerChanged, [this](const game::Banner &b) {
-            clears += b.title == "CLEAR SCREEN";
-            if (b.title.startsWith("ROUND"))   // a new round is dealt
+            clears += b.kind == game::BannerKind::ClearScreen;
+            if (b.kind == game::BannerKind::Round)   // a new round is dealt
                 taken.clear();
         });
         QObject::connect(&table, &game::Table::timeUp, [this] { ++timeUps; });
