@@ -13,6 +13,32 @@
 
 namespace platform {
 
+// What the store found wrong, as a fact; the score book puts it into words.
+enum class Reason {
+    System,         // the system's error number says
+    FolderGone,     // the folder the game was started in has been removed
+    Link,           // what stands under the name: a link to another file,
+    Folder,         // a folder,
+    Pipe,           // a pipe,
+    Device,         // a device,
+    HardLink,       // a file with another name too,
+    NotPlain,       // anything else that is not a plain file
+    NotGameFile,    // a name the game does not keep
+    OutsideFields,  // bytes the game never writes
+    NoJournal,      // the folder takes no journal (the error number says why)
+    AnotherCopy,    // another copy of the game is saving
+    Untrusted,      // a journal the game did not write, or cannot check
+    Replaced,       // a journal made for files that have been replaced since
+    NameTaken,      // something else has the name to set a journal aside under
+    NoReadBack,     // what was written does not read back
+};
+
+struct Why {
+    Reason reason = Reason::System;
+    int error = 0;   // the errno, where the system said
+    bool operator==(const Why &) const = default;
+};
+
 // Why a data file could not be used, for the one message the player sees.
 struct StoreError {
     enum class Kind {
@@ -33,14 +59,14 @@ struct StoreError {
                     // the file holds the old bytes or the new ones
     };
     StoreError() = default;
-    StoreError(Kind kind, QString file, QString reason, QString other = {})
-        : kind(kind), file(std::move(file)), reason(std::move(reason)), other(std::move(other))
+    StoreError(Kind kind, QString file, Why reason, Why other = {})
+        : kind(kind), file(std::move(file)), reason(reason), other(other)
     {
     }
     Kind kind = Kind::Read;
     QString file;
-    QString reason;
-    QString other;
+    Why reason;
+    Why other;
 };
 
 // Bytes to write at an offset of a file.
@@ -170,7 +196,7 @@ private:
     bool contentOf(const QString &file, QByteArray &content, StoreError &error) const;
     bool holdsAll(const QList<journal::FileChange> &changes, bool after) const;
     bool finish(const QList<journal::FileChange> &changes, StoreError &error);
-    Recovery setAside(const QString &why, StoreError &error);
+    Recovery setAside(Why why, StoreError &error);
 
     QList<FileSpan> files_;
     int lockWaitMs_;

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -32,26 +31,26 @@ bool folderGone()
     return ::stat(".", &st) == 0 && st.st_nlink == 0;
 }
 
-QString reasonOf(int err)
+Why reasonOf(int err)
 {
     if (folderGone())
-        return QStringLiteral("the folder it was started in has been removed");
-    return QString::fromLocal8Bit(std::strerror(err));
+        return {Reason::FolderGone};
+    return {Reason::System, err};
 }
 
-QString whatIs(const struct stat &st)
+Why whatIs(const struct stat &st)
 {
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("it is a link to another file");
+        return {Reason::Link};
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("it is a folder");
+        return {Reason::Folder};
     if (S_ISFIFO(st.st_mode))
-        return QStringLiteral("it is a pipe");
+        return {Reason::Pipe};
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return QStringLiteral("it is a device");
+        return {Reason::Device};
     if (S_ISREG(st.st_mode) && st.st_nlink > 1)
-        return QStringLiteral("it is a file with another name too (a hard link)");
-    return QStringLiteral("it is not a plain file");
+        return {Reason::HardLink};
+    return {Reason::NotPlain};
 }
 
 bool isPlain(const struct stat &st) { return S_ISREG(st.st_mode) && st.st_nlink == 1; }
@@ -108,7 +107,7 @@ Fd openPlain(const QString &file, int flags, bool create, StoreError &error)
     if (!fd.valid()) {
         const int err = errno;
         error = {err == ELOOP ? Kind::Unusable : Kind::Read, file,
-                 err == ELOOP ? QStringLiteral("it is a link to another file") : reasonOf(err)};
+                 err == ELOOP ? Why{Reason::Link} : reasonOf(err)};
         return Fd();
     }
     // What was opened, not what the name showed a moment before.
@@ -193,7 +192,7 @@ public:
                 break;
             QThread::msleep(20);
         }
-        why_ = {Kind::Busy, QString(), QStringLiteral("another copy of the game is saving it")};
+        why_ = {Kind::Busy, QString(), {Reason::AnotherCopy}};
     }
     ~FolderLock() override
     {
@@ -260,7 +259,7 @@ bool FolderStore::read(const QString &file, qint64 length, QByteArray &content, 
 {
     content.clear();
     if (!span(file)) {
-        error = {Kind::Read, file, QStringLiteral("it is not one of the game's files")};
+        error = {Kind::Read, file, {Reason::NotGameFile}};
         return false;
     }
     Fd fd = openPlain(file, O_RDONLY, true, error);
@@ -316,9 +315,7 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
             if (!contentOf(c.file, content, error))
                 return Recovery::Failed;
             if (!journal::before(c, content))
-                return setAside(QStringLiteral("the files it would finish a save of have been "
-                                               "replaced since, so nothing in it was used"),
-                                error);
+                return setAside({Reason::Replaced}, error);
         }
         if (!finish(*changes, error))
             return Recovery::Failed;
@@ -328,9 +325,7 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
         const bool cutShort = !body && bytes.size() <= largest
                               && (journal::Magic.startsWith(bytes) || bytes.startsWith(journal::Magic));
         if (!cutShort)
-            return setAside(QStringLiteral("it is not a record of a save this game can trust, so "
-                                           "nothing in it was used"),
-                            error);
+            return setAside({Reason::Untrusted}, error);
     }
     if (!removeJournal()) {
         error = {Kind::Save, JournalFile, reasonOf(errno)};
@@ -341,16 +336,16 @@ Recovery FolderStore::recover(const Lock &held, StoreError &error)
 
 // A journal the game cannot trust goes out of the way unused, so that saves
 // go on; the files are left exactly as they are.
-Recovery FolderStore::setAside(const QString &why, StoreError &error)
+Recovery FolderStore::setAside(Why why, StoreError &error)
 {
     if (renameAside(JournalFile, RejectedJournalFile)) {
         syncFolder();
         error = {Kind::SetAside, JournalFile, why};
         return Recovery::SetAside;
     }
-    const QString notMoved = errno == EEXIST || errno == ENOTEMPTY || errno == EISDIR
-                                 ? QStringLiteral("something else has that name")
-                                 : reasonOf(errno);
+    const Why notMoved = errno == EEXIST || errno == ENOTEMPTY || errno == EISDIR
+                             ? Why{Reason::NameTaken}
+                             : reasonOf(errno);
     if (removeJournal()) {
         error = {Kind::Removed, JournalFile, why, notMoved};
         return Recovery::SetAside;
@@ -372,7 +367,7 @@ bool FolderStore::finish(const QList<journal::FileChange> &changes, StoreError &
     }
     if (!holdsAll(changes, true)) {
         error = {Kind::Unfinished, changes.first().file,
-                 QStringLiteral("what was written does not read back")};
+                 {Reason::NoReadBack}};
         return false;
     }
     return true;
@@ -390,7 +385,7 @@ bool FolderStore::write(const Lock &held, const QList<Patch> &patches, StoreErro
     for (const Patch &p : patches) {
         const FileSpan *s = span(p.file);
         if (!s || !s->holds(p.offset, p.bytes.size())) {
-            error = {Kind::Save, p.file, QStringLiteral("the game does not write there")};
+            error = {Kind::Save, p.file, {Reason::OutsideFields}};
             return false;
         }
         if (std::any_of(changes.begin(), changes.end(),
@@ -432,10 +427,7 @@ bool FolderStore::write(const Lock &held, const QList<Patch> &patches, StoreErro
     Fd fd(::open(path(JournalFile).constData(),
                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!fd.valid()) {
-        error = {Kind::Save, changed.first().file,
-                 QStringLiteral("the folder does not take its journal \"%1\" (%2), without "
-                                "which a save cut short would leave the table torn")
-                     .arg(JournalFile, reasonOf(errno))};
+        error = {Kind::Save, changed.first().file, {Reason::NoJournal, errno}};
         return false;
     }
     const bool whole = writeAt(fd.get(), 0, record);
@@ -459,7 +451,7 @@ bool FolderStore::write(const Lock &held, const QList<Patch> &patches, StoreErro
     }
     if (!holdsAll(changes, true)) {
         error = {Kind::Unfinished, changed.first().file,
-                 QStringLiteral("what was written does not read back")};
+                 {Reason::NoReadBack}};
         return false;
     }
     // Once saved, a journal left behind only makes the next start write the

@@ -2,7 +2,10 @@
 
 #include "scores/ScoreTable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <cstring>
 
 namespace scores {
 
@@ -23,54 +26,103 @@ const QString BackShown = QStringLiteral("the chosen card back shows now.");
 const QString TableSubject = QStringLiteral("the high score table");
 const QString BackSubject = QStringLiteral("the chosen card back");
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("scores::ScoreBook", text);
+}
+
+// What the store found, in words.
+QString words(const platform::Why &why)
+{
+    using platform::Reason;
+    switch (why.reason) {
+    case Reason::System:
+        return QString::fromLocal8Bit(std::strerror(why.error));
+    case Reason::FolderGone:
+        return translated("the folder it was started in has been removed");
+    case Reason::Link:
+        return translated("it is a link to another file");
+    case Reason::Folder:
+        return translated("it is a folder");
+    case Reason::Pipe:
+        return translated("it is a pipe");
+    case Reason::Device:
+        return translated("it is a device");
+    case Reason::HardLink:
+        return translated("it is a file with another name too (a hard link)");
+    case Reason::NotPlain:
+        return translated("it is not a plain file");
+    case Reason::NotGameFile:
+        return translated("it is not one of the game's files");
+    case Reason::OutsideFields:
+        return translated("the game does not write there");
+    case Reason::NoJournal:
+        return translated("the folder does not take its journal \"%1\" (%2), without which a save "
+                          "cut short would leave the table torn")
+            .arg(platform::FolderStore::JournalFile, words({Reason::System, why.error}));
+    case Reason::AnotherCopy:
+        return translated("another copy of the game is saving it");
+    case Reason::Untrusted:
+        return translated("it is not a record of a save this game can trust, so nothing in it was used");
+    case Reason::Replaced:
+        return translated("the files it would finish a save of have been replaced since, so nothing "
+                          "in it was used");
+    case Reason::NameTaken:
+        return translated("something else has that name");
+    case Reason::NoReadBack:
+        return translated("what was written does not read back");
+    }
+    return {};
+}
+
 QString lineFor(const StoreError &e, const QString &subject)
 {
     const QString where = QStringLiteral("\"%1\" in the folder it was started in").arg(e.file);
     switch (e.kind) {
     case Kind::Read:
-        return QStringLiteral("Quintrel could not read the file %1:\n%2").arg(where, e.reason);
+        return QStringLiteral("Quintrel could not read the file %1:\n%2").arg(where, words(e.reason));
     case Kind::Save:
         if (e.file.isEmpty())
-            return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
-        return QStringLiteral("Quintrel could not save the file %1:\n%2").arg(where, e.reason);
+            return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, words(e.reason));
+        return QStringLiteral("Quintrel could not save the file %1:\n%2").arg(where, words(e.reason));
     case Kind::Create:
-        return QStringLiteral("Quintrel cannot create its file %1:\n%2").arg(where, e.reason);
+        return QStringLiteral("Quintrel cannot create its file %1:\n%2").arg(where, words(e.reason));
     case Kind::Unusable:
         if (e.file == platform::FolderStore::JournalFile)
             return QStringLiteral("Quintrel does not use %1: %2, not a plain file. The game needs "
                                   "that name to save safely, and saves nothing until it is moved "
                                   "away.")
-                .arg(where, e.reason);
-        return QStringLiteral("Quintrel does not use %1: %2, not a plain file.").arg(where, e.reason);
+                .arg(where, words(e.reason));
+        return QStringLiteral("Quintrel does not use %1: %2, not a plain file.").arg(where, words(e.reason));
     case Kind::Busy:
-        return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, e.reason);
+        return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, words(e.reason));
     case Kind::Lock:
         return QStringLiteral("Quintrel could not save %1: the folder it was started in cannot be "
                               "locked (%2).")
-            .arg(subject, e.reason);
+            .arg(subject, words(e.reason));
     case Kind::SetAside:
         return QStringLiteral("Quintrel set aside %1 as \"%2\": %3.")
-            .arg(where, platform::FolderStore::RejectedJournalFile, e.reason);
+            .arg(where, platform::FolderStore::RejectedJournalFile, words(e.reason));
     case Kind::Removed:
         return QStringLiteral("Quintrel removed %1: %2. It could not be set aside as \"%3\": %4.")
-            .arg(where, e.reason, platform::FolderStore::RejectedJournalFile, e.other);
+            .arg(where, words(e.reason), platform::FolderStore::RejectedJournalFile, words(e.other));
     case Kind::Kept:
         return QStringLiteral("Quintrel does not use %1: %2. It could be neither set aside as "
                               "\"%3\" nor removed (%4), so the game saves nothing until it is "
                               "moved away.")
-            .arg(where, e.reason, platform::FolderStore::RejectedJournalFile, e.other);
+            .arg(where, words(e.reason), platform::FolderStore::RejectedJournalFile, words(e.other));
     case Kind::Unfinished:
         return QStringLiteral("Quintrel could not finish saving %1 in the file %2:\n%3\nThe table "
                               "kept in the folder may be half-saved; the game finishes the save "
                               "the next time it starts in this folder.")
-            .arg(subject, where, e.reason);
+            .arg(subject, where, words(e.reason));
     case Kind::Unsure:
         return QStringLiteral("Quintrel could not save the file %1:\n%2\nThe disk did not confirm "
                               "the change, so the next start may find %3 as it was or as it is "
                               "now.")
-            .arg(where, e.reason, subject);
+            .arg(where, words(e.reason), subject);
     }
-    return e.reason;
+    return words(e.reason);
 }
 
 } // namespace
@@ -229,11 +281,11 @@ void ScoreBook::open()
         else if (lock->why().kind == Kind::Busy)
             trouble.addLine(QStringLiteral("Quintrel could not check the high score table: %1, "
                                            "and did not finish within a second.")
-                                .arg(lock->why().reason));
+                                .arg(words(lock->why().reason)));
         else
             trouble.addLine(QStringLiteral("Quintrel could not check the high score table: the "
                                            "folder it was started in cannot be locked (%1).")
-                                .arg(lock->why().reason));
+                                .arg(words(lock->why().reason)));
         readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
     }
     readFile(CardBacksFile, 2, cardbacks, trouble);
@@ -323,10 +375,10 @@ bool ScoreBook::setCardBack(int back)
     {
         const auto lock = store_.lock();
         StoreError error;
-        saved = enterDoor(*lock, BackSubject, trouble)
-                && store_.write(*lock, {{CardBacksFile, 0, encodeCardBack(std::int16_t(back))}},
-                                error);
-        if (!saved && !error.reason.isEmpty())
+        const bool entered = enterDoor(*lock, BackSubject, trouble);
+        saved = entered && store_.write(*lock, {{CardBacksFile, 0, encodeCardBack(std::int16_t(back))}},
+                                        error);
+        if (entered && !saved)
             trouble.add(error, BackSubject);
     }
     report(trouble, trouble.mayHaveChanged() ? BackShown : BackNotSaved);

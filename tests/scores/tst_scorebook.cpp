@@ -101,13 +101,13 @@ private slots:
         QCOMPARE(book->cardBack(), 0);
 
         store.files[CardBacksFile] = QByteArray::fromHex("090007");
-        store.failing[HiScoresFile] = "Permission denied";
+        store.failing[HiScoresFile] = {platform::Reason::System, EACCES};
         book->open();
         QVERIFY(book->cardBack() == 9 && dialogs.messages.value(0).text.endsWith("not used."));
 
         QVERIFY(book->setCardBack(3));
         QCOMPARE(store.files[CardBacksFile], QByteArray::fromHex("030007"));
-        store.failing[CardBacksFile] = "Read-only file system";
+        store.failing[CardBacksFile] = {platform::Reason::System, EROFS};
         QVERIFY(!book->setCardBack(4));
         QCOMPARE(dialogs.messages.value(1).text,
                  QString("Quintrel could not save the file \"cardbacks.dat\" in the folder it was "
@@ -180,12 +180,12 @@ private slots:
     void failingFilesAreToldAndLeftAlone()
     {
         put({"ANN"});
-        store.failing[HiScoresFile] = "it is a folder, not a file";
+        store.failing[HiScoresFile] = {platform::Reason::Folder};
         const auto before = store.files;
         w->HighScores(50);
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages[0].text.endsWith(
-            "\"hiscores.dat\" in the folder it was started in:\nit is a folder, not a file\n\n"
+            "\"hiscores.dat\" in the folder it was started in:\nit is a folder\n\n"
             "The game goes on; the high score table kept in the folder is not changed."));
         // What could be read, not the entry that was not kept.
         QCOMPARE(text("lblScore0") + text("lblName0"), QString("0ANN       "));
@@ -194,7 +194,7 @@ private slots:
         // A game that cannot be saved hears why once, not again at the
         // window's first showing.
         dialogs.messages.clear();
-        store.journalIs = "it is a pipe";
+        store.journalIs = {platform::Reason::Pipe};
         w.reset(new frmHiScores(*book, dialogs));
         w->HighScores(150);
         QCOMPARE(dialogs.messages.size(), 1);
@@ -234,13 +234,13 @@ private slots:
         put({"ANN", "BOB"});
         book->open();
         QSignalSpy best(book.get(), &ScoreBook::bestScoreChanged);
-        store.writesFail = "Input/output error";
+        store.writesFail = {platform::Reason::System, EIO};
         book->clear();
         dialogs.typed = [] { return QString("ZED"); };
         w->HighScores(900);
         QVERIFY(best.isEmpty() && dialogs.messages.size() == 2);
         QCOMPARE(text("lblScore0") + text("lblName0") + text("lblScore1"), QString("200ANN       100"));
-        store.writesFail.clear();
+        store.writesFail.reset();
         store.foreignJournal = true;
         w->HighScores(900);
         QCOMPARE(text("lblScore0") + text("lblName0") + text("lblScore1"), QString("900ZED       200"));

@@ -94,18 +94,18 @@ public:
 class FakeStore : public platform::DataStore {
 public:
     QHash<QString, QByteArray> files;   // the working folder
-    QHash<QString, QString> failing;    // file name -> reason every access fails
-    QString journalIs;                  // what stands under the journal's name, if not a journal
-    bool foreignJournal = false;        // a journal the game cannot trust lies in the folder
-    QString writesFail;                 // the reason every write fails, reads working
+    QHash<QString, platform::Why> failing;   // file name -> why every access fails
+    std::optional<platform::Why> journalIs;  // what stands under the journal's name, if not a journal
+    bool foreignJournal = false;             // a journal the game cannot trust lies in the folder
+    std::optional<platform::Why> writesFail; // why every write fails, reads working
     int heldLocks = 0;                  // locks alive now
 
     bool read(const QString &name, qint64 length, QByteArray &content,
               platform::StoreError &error) override
     {
         error = {platform::StoreError::Kind::Read, name, failing.value(name)};
-        content = error.reason.isEmpty() ? files[name].left(length) : QByteArray();
-        return error.reason.isEmpty();   // a missing file is created, empty
+        content = failing.contains(name) ? QByteArray() : files[name].left(length);
+        return !failing.contains(name);   // a missing file is created, empty
     }
     bool write(const platform::Lock &held, const QList<platform::Patch> &patches,
                platform::StoreError &error) override
@@ -113,8 +113,8 @@ public:
         if (!held.held() || heldLocks == 0)
             qFatal("a write without the lock");
         for (const auto &p : patches)
-            if (failing.contains(p.file) || !writesFail.isEmpty()) {
-                error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file, writesFail)};
+            if (failing.contains(p.file) || writesFail) {
+                error = {platform::StoreError::Kind::Save, p.file, failing.value(p.file, writesFail.value_or(platform::Why{}))};
                 return false;
             }
         for (const auto &p : patches)
@@ -125,11 +125,11 @@ public:
     platform::Recovery recover(const platform::Lock &, platform::StoreError &error) override
     {
         if (std::exchange(foreignJournal, false)) {
-            error = {platform::StoreError::Kind::SetAside, "hiscores.journal", "it is not a record of a save"};
+            error = {platform::StoreError::Kind::SetAside, "hiscores.journal", {platform::Reason::Untrusted}};
             return platform::Recovery::SetAside;
         }
-        error = {platform::StoreError::Kind::Unusable, "hiscores.journal", journalIs};
-        return journalIs.isEmpty() ? platform::Recovery::Clean : platform::Recovery::Failed;
+        error = {platform::StoreError::Kind::Unusable, "hiscores.journal", journalIs.value_or(platform::Why{})};
+        return journalIs ? platform::Recovery::Failed : platform::Recovery::Clean;
     }
 
 private:
