@@ -1,27 +1,17 @@
 #include "ui/Announcer.h"
 
-#include <QAccessibleWidget>
+#include "ui/Reading.h"
+
+#include <QAccessible>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace ui {
 
-namespace {
-
-QAccessibleInterface *notification(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ui::Announcer") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-
-} // namespace
-
 Announcer::Announcer(QWidget *window) : QWidget(window)
 {
-    static const bool accessible = (QAccessible::installFactory(notification), true);
-    Q_UNUSED(accessible);
+    exposeAs("ui::Announcer", QAccessible::Notification);
     setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

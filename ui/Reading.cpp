@@ -4,6 +4,8 @@
 #include "cards/Arrows.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QHash>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +102,20 @@ QString windowText(const QWidget *window)
             !row.endsWith(QLatin1Char(':')))
             row += QLatin1Char('.');
     return rows.join(QLatin1Char(' '));
+}
+
+void exposeAs(const char *className, QAccessible::Role role)
+{
+    static QHash<QString, QAccessible::Role> roles;
+    static const bool installed = (QAccessible::installFactory([](const QString &name, QObject *object) {
+        const auto found = roles.constFind(name);
+        return found != roles.constEnd() && object && object->isWidgetType()
+                   ? static_cast<QAccessibleInterface *>(
+                         new QAccessibleWidget(static_cast<QWidget *>(object), *found))
+                   : nullptr;
+    }), true);
+    Q_UNUSED(installed);
+    roles.insert(QLatin1String(className), role);
 }
 
 void readWhenActivated(QWidget *window, std::function<QString()> text)

@@ -3,6 +3,7 @@
 // comes up, and arrow keys that go where the eye would, to the nearest
 // control in that direction, not along the tab chain.
 
+#include <QAccessible>
 #include <QString>
 
 #include <functional>
@@ -20,6 +21,10 @@ QString windowText(const QWidget *window);
 // another window, a player hears only what the focus lands on. A window of
 // buttons alone is left to the screen reader's own reading.
 void readWhenActivated(QWidget *window, std::function<QString()> text = {});
+
+// Widgets of the class named `className` are shown to a screen reader in
+// `role` (a window, a notification), whatever their Qt class would say.
+void exposeAs(const char *className, QAccessible::Role role);
 
 // The arrow keys move the focus among the window's controls by their places
 // on screen.

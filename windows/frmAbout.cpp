@@ -11,32 +11,21 @@
 #include "ui/SkullPicture.h"
 #include "version/Version.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QPainter>
 
 #include <cmath>
 
-namespace {
-
-// A screen reader reads a dialog's first text by itself, and again when the
-// dialog is activated anew: About is read as a window, its text once, whole,
-// by the window's own reading.
-QAccessibleInterface *aboutAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("frmAbout") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
-} // namespace
 
 frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), systemInfo_(systemInfo)
 {
-    static const bool accessible = (QAccessible::installFactory(aboutAccessible), true);
-    Q_UNUSED(accessible);
+    // A screen reader reads a dialog's first text by itself, and again when
+    // the dialog is activated anew: About is read as a window, its text once,
+    // whole, by the window's own reading.
+    ui::exposeAs("frmAbout", QAccessible::Window);
     setObjectName(QStringLiteral("frmAbout"));
     setModal(false);
     setSizeGripEnabled(false);
