@@ -11,7 +11,10 @@ namespace commandline {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CommandLine", text); }
+// The words of the command line, in the player's language.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 void print(std::FILE *to, const QString &text)
 {
@@ -42,14 +45,14 @@ std::optional<int> answer(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);   // bytes that are no text come as U+FFFD
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("A timed solitaire card game: remove the cards of a "
+    parser.setApplicationDescription(CommandLine::tr("A timed solitaire card game: remove the cards of a "
                                         "pyramid in sets that add up to eleven."));
     // One dash or two: Qt's own options are written -platform, the game's --help.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Qt's own help option would offer Qt's options too, which the game
     // leaves to Qt unexplained.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Displays this help on the options."));
+                                  CommandLine::tr("Displays this help on the options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     for (const char *name : ToolkitFlags) {
@@ -64,7 +67,7 @@ std::optional<int> answer(int argc, char *argv[])
     }
 
     const bool parsed = parser.parse(arguments);
-    const QString tryHelp = tr("Try '%1 --help' for the options.").arg(program);
+    const QString tryHelp = CommandLine::tr("Try '%1 --help' for the options.").arg(program);
     if (!parsed) {
         print(stderr, QStringLiteral("%1: %2\n%3\n").arg(program, parser.errorText(), tryHelp));
         return 2;
@@ -76,7 +79,7 @@ std::optional<int> answer(int argc, char *argv[])
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, tr("Quintrel %1\nCopyright %2 Quintrel developers\n"
+        print(stdout, CommandLine::tr("Quintrel %1\nCopyright %2 Quintrel developers\n"
                          "Licence: proprietary; all rights reserved. The fonts built in are "
                          "under the SIL Open Font License 1.1.\n")
                           .arg(QString::fromLatin1(version::Text))
@@ -84,7 +87,7 @@ std::optional<int> answer(int argc, char *argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, tr("%1: takes no file or other argument, but was given %2 of them, the first "
+        print(stderr, CommandLine::tr("%1: takes no file or other argument, but was given %2 of them, the first "
                          "'%3'.\n%4\n")
                           .arg(program)
                           .arg(parser.positionalArguments().size())

@@ -2,16 +2,12 @@
 
 #include "app/BannerCaption.h"
 #include "ui/Announcer.h"
+#include "ui/Keys.h"
 
 using game::Phase;
 using game::PlaceState;
 
 namespace {
-
-QString count(int n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
 
 // The first place of each row of the pyramid, top to bottom, and the end of
 // the last row.
@@ -45,20 +41,22 @@ Narrator::Narrator(const game::Table &table, ui::Announcer &announcer,
 QString Narrator::state() const
 {
     if (table_.phase() == Phase::Idle)
-        return QStringLiteral("No game yet: Alt+D deals");
+        return tr("No game yet: %1 deals").arg(ui::keyText(ui::KeyAction::Deal).section(QLatin1Char(','), 0, 0));
     if (table_.phase() == Phase::Over)
         return tr("Game over, final score %1, %2 in the game")
             .arg(table_.score())
-            .arg(count(table_.gameElevens(), "eleven", "elevens"));
-    const QString round = table_.phase() == Phase::Over ? QStringLiteral("game over")
-                                                        : QStringLiteral("round %1").arg(table_.round());
-    return QStringLiteral("Score %1, %2 left, %3, %4 left, %5")
+            .arg(elevens(table_.gameElevens()));
+    return tr("Score %1, %2 left, %3, %4 left, round %5")
         .arg(table_.score())
-        .arg(count(secondsLeft_, "second", "seconds"), count(table_.elevens(), "eleven", "elevens"),
-             count(cardsLeft_, "card", "cards"), round);
+        .arg(seconds(secondsLeft_), elevens(table_.elevens()), cards(cardsLeft_))
+        .arg(table_.round());
 }
 
 void Narrator::sayState() { say(state()); }
+
+QString Narrator::seconds(int n) const { return tr("%n second(s)", nullptr, n); }
+QString Narrator::elevens(int n) const { return tr("%n eleven(s)", nullptr, n); }
+QString Narrator::cards(int n) const { return tr("%n card(s)", nullptr, n); }
 
 QString Narrator::tableText() const
 {
@@ -74,15 +72,15 @@ QString Narrator::tableText() const
             else
                 places.append((place.open ? tr("%1, open") : tr("%1, covered")).arg(cardAt(p)));
         }
-        rows.append(tr("Row %1: %2").arg(row + 1).arg(places.join(QStringLiteral("; "))));
+        rows.append(tr("Row %1: %2").arg(row + 1).arg(places.join(tr("; ", "between the cards of a row"))));
     }
     const PlaceState drawn = table_.place(game::DrawnPlace);
     rows.append(drawn.shows == PlaceState::Shows::Face ? tr("Drawn card: %1").arg(cardAt(game::DrawnPlace))
                                                        : tr("No drawn card"));
     rows.append(table_.place(game::DeckPlace).shows == PlaceState::Shows::Back
-                    ? tr("Deck: %1").arg(count(cardsLeft_, "card", "cards"))
+                    ? tr("Deck: %1").arg(cards(cardsLeft_))
                     : tr("The deck is empty"));
-    return rows.join(QStringLiteral(". "));
+    return rows.join(tr(". ", "between the rows"));
 }
 
 void Narrator::sayTable() { say(tableText()); }
@@ -102,7 +100,7 @@ QString Narrator::cardAt(int place) const
 QString Narrator::totalNow() const
 {
     const int total = table_.runningTotal().value_or(0);
-    return total > 11 ? tr("total %1, over eleven").arg(total) : QStringLiteral("total %1").arg(total);
+    return total > 11 ? tr("total %1, over eleven").arg(total) : tr("total %1").arg(total);
 }
 
 void Narrator::placeChanged(int place)
@@ -115,19 +113,19 @@ void Narrator::placeChanged(int place)
     const bool sameCard = was.shows == PlaceState::Shows::Face && now.shows == PlaceState::Shows::Face &&
                           was.card == now.card;
     if (sameCard && now.selected && !was.selected) {
-        say(cardAt(place) + QStringLiteral(", selected, ") + totalNow());
+        say(tr("%1, selected, %2").arg(cardAt(place), totalNow()));
     } else if (sameCard && was.selected && !now.selected && table_.phase() == Phase::Playing) {
-        say(cardAt(place) + QStringLiteral(", unselected, ") + totalNow());
+        say(tr("%1, unselected, %2").arg(cardAt(place), totalNow()));
     } else if (was.selected && !sameCard) {
         // The selected cards have gone as an eleven: told once for them all.
         if (!elevenTold_) {
             elevenTold_ = true;
             const int points = table_.score() - scoreBeforeEleven_;
-            say(QStringLiteral("Eleven, %1 points, score %2").arg(points).arg(table_.score()));
+            say(tr("Eleven, %n point(s), score %1", nullptr, points).arg(table_.score()));
         }
     } else if (place < game::TablePlaces && was.shows == PlaceState::Shows::Nothing &&
                now.shows == PlaceState::Shows::Face) {
-        say(QStringLiteral("No card turned: the drawn %1 fills the gap in the pyramid")
+        say(tr("No card turned: the drawn %1 fills the gap in the pyramid")
                 .arg(cardAt(place)));
     }
 }
@@ -137,7 +135,7 @@ void Narrator::cardsLeftChanged(int cards)
     const bool turned = table_.phase() == Phase::Playing && cards == cardsLeft_ - 1;
     cardsLeft_ = cards;
     if (turned)
-        say(QStringLiteral("Turned %1, %2 left").arg(cardAt(game::DrawnPlace), count(cards, "card", "cards")));
+        say(tr("Turned %1, %2 left").arg(cardAt(game::DrawnPlace), this->cards(cards)));
 }
 
 void Narrator::secondsLeftChanged(int seconds)
@@ -146,7 +144,7 @@ void Narrator::secondsLeftChanged(int seconds)
     if (table_.phase() != Phase::Playing || seconds <= 0)
         return;
     if (seconds <= 10 || (seconds % 30 == 0 && seconds < game::SecondsPerRound))
-        say(count(seconds, "second", "seconds") + QStringLiteral(" left"));
+        say(tr("%n second(s) left", nullptr, seconds));
 }
 
 void Narrator::bannerChanged(const game::Banner &banner)
@@ -157,11 +155,11 @@ void Narrator::bannerChanged(const game::Banner &banner)
     // goes, and with its amount when its banner gives way; a fixed amount
     // (CLEAR SCREEN) is told with its banner.
     if (another && banner_.amountShown && countSteps_ > 0)
-        say(QStringLiteral("%1 %2").arg(bannerCaption(banner_)).arg(banner_.amount.value_or(0)));
+        say(tr("%1 %2", "a banner and its amount").arg(bannerCaption(banner_)).arg(banner_.amount.value_or(0)));
     if (another)
         countSteps_ = 0;
     if (another && banner.amountShown && banner.amount) {
-        say(QStringLiteral("%1 %2").arg(bannerCaption(banner)).arg(*banner.amount));
+        say(tr("%1 %2", "a banner and its amount").arg(bannerCaption(banner)).arg(*banner.amount));
     } else if (!another && banner.amountShown && banner.amount) {
         if (++countSteps_ == 1)
             say(bannerCaption(banner));

@@ -39,6 +39,9 @@ private:
     void secondsLeftChanged(int seconds);
     void cardsLeftChanged(int cards);
     QString cardAt(int place) const;
+    QString seconds(int n) const;
+    QString elevens(int n) const;
+    QString cards(int n) const;
     QString totalNow() const;
     void say(const QString &message);
 

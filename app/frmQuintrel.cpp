@@ -100,12 +100,12 @@ frmQuintrel::frmQuintrel(const Services &services)
     buildControls();
     bindTable();
     narrator_ = new Narrator(table_, ui::Announcer::of(this), &cards::faceName, this);
-    ui::addShortcut(this, ui::KeyAction::SayState, [this] { narrator_->sayState(); });
-    ui::addShortcut(this, ui::KeyAction::ReadTable, [this] { narrator_->sayTable(); });
+    ui::addAction(this, ui::KeyAction::SayState, [this] { narrator_->sayState(); });
+    ui::addAction(this, ui::KeyAction::ReadTable, [this] { narrator_->sayTable(); });
     addBetweenRoundsKeys();
-    ui::addShortcut(this, ui::KeyAction::KeyHelp, [this] {
+    ui::addAction(this, ui::KeyAction::KeyHelp, [this] {
         services_.dialogs.message(ui::keyHelp(), platform::Buttons::Ok, platform::Icon::None,
-                                  QStringLiteral("Keys"));
+                                  tr("Keys"));
     });
     // Named before the first deal too, as what they are: backs and the deck.
     for (int p = 0; p < game::PlaceCount; ++p)
@@ -128,8 +128,8 @@ void frmQuintrel::buildControls()
     static const bool accessible = (QAccessible::installFactory(tableAccessible), true);
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmQuintrel"));
-    setWindowTitle(QStringLiteral("Quintrel"));
-    setAccessibleName(QStringLiteral("Quintrel"));
+    setWindowTitle(tr("Quintrel"));
+    setAccessibleName(tr("Quintrel"));
     // The window can take any size; the table keeps its shape in the middle
     // of it, and the window's blue fills the rest. Made to fit a screen, it
     // keeps the table's shape too.
@@ -158,11 +158,11 @@ void frmQuintrel::buildControls()
     auto makeButton = [this, &dialog](const char *name, const QString &caption, QRect twips) {
         return ui::makeButton(this, name, caption, twips, dialog);
     };
-    cmdMenu_ = makeButton("cmdMenu", QStringLiteral("&Menu"), QRect(120, 120, 1215, 495));
-    cmdScores_ = makeButton("cmdScores", QStringLiteral("&High Scores"), QRect(1680, 120, 1215, 495));
-    cmdTake_ = makeButton("cmdTake", QStringLiteral("&Take Score"), QRect(7560, 840, 1215, 495));
-    cmdDeal_ = makeButton("cmdDeal", QStringLiteral("&Deal"), QRect(3510, 4440, 975, 495));
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("&Exit"), QRect(4560, 4440, 975, 495));
+    cmdMenu_ = makeButton("cmdMenu", ui::caption(ui::KeyAction::Menu), QRect(120, 120, 1215, 495));
+    cmdScores_ = makeButton("cmdScores", ui::caption(ui::KeyAction::HighScores), QRect(1680, 120, 1215, 495));
+    cmdTake_ = makeButton("cmdTake", ui::caption(ui::KeyAction::TakeScore), QRect(7560, 840, 1215, 495));
+    cmdDeal_ = makeButton("cmdDeal", ui::caption(ui::KeyAction::Deal), QRect(3510, 4440, 975, 495));
+    cmdExit_ = makeButton("cmdExit", ui::caption(ui::KeyAction::Exit), QRect(4560, 4440, 975, 495));
 
     // The captions do not wrap (but "CARDS LEFT:", which is made to), and a
     // click goes through them to the card below.
@@ -176,29 +176,29 @@ void frmQuintrel::buildControls()
     };
     using art::FontFace;
     using ui::Red, ui::Cyan, ui::Green, ui::Yellow;
-    makeLabel("lblElevens", QStringLiteral("ELEVENS"), QRect(120, 840, 1215, 375),
+    makeLabel("lblElevens", tr("ELEVENS"), QRect(120, 840, 1215, 375),
                            Red, Qt::AlignHCenter, FontFace::Futura, 14.25);
     lblEleven_ = makeLabel("lblEleven", QStringLiteral("0"), QRect(240, 1200, 735, 495), Yellow,
                           Qt::AlignHCenter, FontFace::Times, 26.25);
-    makeLabel("lblHigh", QStringLiteral("HIGH SCORE:"), QRect(5400, 120, 1815, 255),
+    makeLabel("lblHigh", tr("HIGH SCORE:"), QRect(5400, 120, 1815, 255),
                         Cyan, Qt::AlignLeft, FontFace::Futura, 12);
     lblHighScore_ = makeLabel("lblHighScore", QStringLiteral("200000"),
                              QRect(7320, 120, 1095, 255), Cyan, Qt::AlignLeft, FontFace::Futura, 12);
     ui::keepWhole(lblHighScore_);   // read from a file: any ten digits
-    lblBonusTxt_ = makeLabel("lblBonusTxt", QStringLiteral("CLEAR SCREEN"),
+    lblBonusTxt_ = makeLabel("lblBonusTxt", QString(),
                             QRect(2280, 1920, 4455, 615), Green, Qt::AlignHCenter, FontFace::Futura, 24);
     lblBonusScore_ = makeLabel("lblBonusScore", QStringLiteral("90000"),
                               QRect(3600, 2760, 1935, 615), Cyan, Qt::AlignHCenter, FontFace::Futura, 24);
     lblRunTot_ = makeLabel("lblRunTot", QStringLiteral("11"), QRect(4080, 3600, 855, 615), Red,
                           Qt::AlignHCenter, FontFace::Futura, 26.25);
-    auto *lblCards = makeLabel("lblCards", QStringLiteral("CARDS LEFT:"), QRect(2700, 5880, 615, 375),
+    auto *lblCards = makeLabel("lblCards", tr("CARDS LEFT:"), QRect(2700, 5880, 615, 375),
                          Red, Qt::AlignLeft, FontFace::Futura, 8.25);
     lblCards->setWordWrap(true);
     lblCardsLeft_ = makeLabel("lblCardsLeft", QStringLiteral("30"), QRect(2880, 6360, 375, 255),
                              Yellow, Qt::AlignHCenter, FontFace::Futura, 12);
-    makeLabel("lblTime", QStringLiteral("TIME LEFT:"), QRect(360, 6000, 1455, 255), Red,
+    makeLabel("lblTime", tr("TIME LEFT:"), QRect(360, 6000, 1455, 255), Red,
                         Qt::AlignLeft, FontFace::Futura, 12);
-    makeLabel("lblScore", QStringLiteral("SCORE:"), QRect(7080, 6000, 1215, 375), Red,
+    makeLabel("lblScore", tr("SCORE:"), QRect(7080, 6000, 1215, 375), Red,
                          Qt::AlignRight, FontFace::Futura, 14.25);
     lblScoreTot_ = makeLabel("lblScoreTot", QStringLiteral("200000"), QRect(7080, 6360, 1335, 375),
                             Green, Qt::AlignHCenter, FontFace::Futura, 15.75);
@@ -235,20 +235,20 @@ void frmQuintrel::buildControls()
     // The desktop's own keys for a new game and for quitting: Ctrl+N deals
     // only where Deal could be pressed, Ctrl+Q leaves as Exit and the close
     // box do, in a round too.
-    ui::addShortcut(this, ui::KeyAction::Deal, [this] {
+    ui::addAction(this, ui::KeyAction::Deal, [this] {
         if (cmdDeal_->isVisible() && cmdDeal_->isEnabled())
             cmdDeal_->click();
         else
             ui::Announcer::of(this).say(tr("Deal is there between rounds"));
     });
-    ui::addShortcut(this, ui::KeyAction::Exit, [this] { emit exitRequested(); });
+    ui::addAction(this, ui::KeyAction::Exit, [this] { emit exitRequested(); });
     // N turns the next card wherever the focus is on the table.
-    ui::addShortcut(this, ui::KeyAction::Turn, [this] {
+    ui::addAction(this, ui::KeyAction::Turn, [this] {
         if (table_.phase() == Phase::Playing && !table_.place(game::DeckPlace).open)
             narrator_->sayDeckEmpty();
         table_.clickPlace(game::DeckPlace);
     });
-    progressBar_->setAccessibleName(QStringLiteral("Time left 90 seconds"));
+    progressBar_->setAccessibleName(tr("Time left %n second(s)", nullptr, 90));
 
     addSizeActions();
     // The arrows go to the nearest card or button that way, as in every
@@ -264,14 +264,6 @@ void frmQuintrel::buildControls()
 
 void frmQuintrel::addSizeActions()
 {
-    auto add = [this](const char *name, ui::KeyAction key, auto step) {
-        const ui::KeyBinding &binding = ui::binding(key);
-        auto *action = new QAction(binding.what, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcuts(binding.keys);
-        connect(action, &QAction::triggered, this, step);
-        addAction(action);
-    };
     // A window sized for a step can fall short of it by a few pixels (its
     // size is rounded down, and at 150 % the window manager rounds it once
     // more): within a tenth of a step, the table counts as on it, so that
@@ -283,13 +275,13 @@ void frmQuintrel::addSizeActions()
         ui::Announcer::of(this).say(
             tr("Table at %1 percent of its designed size").arg(std::lround(tableScale() * 100)));
     };
-    add("actLarger", ui::KeyAction::LargerTable, [this, sized] {
+    ui::addAction(this, ui::KeyAction::LargerTable, [this, sized] {
         sized((std::floor(tableScale() / ScaleStep + Near) + 1) * ScaleStep);
     });
-    add("actSmaller", ui::KeyAction::SmallerTable, [this, sized] {
+    ui::addAction(this, ui::KeyAction::SmallerTable, [this, sized] {
         sized((std::ceil(tableScale() / ScaleStep - Near) - 1) * ScaleStep);
     });
-    add("actDesignedSize", ui::KeyAction::DesignedSize, [sized] { sized(1.0); });
+    ui::addAction(this, ui::KeyAction::DesignedSize, [sized] { sized(1.0); });
 }
 
 void frmQuintrel::addBetweenRoundsKeys()
@@ -371,27 +363,27 @@ void frmQuintrel::bindTable()
     connect(&table_, &Table::phaseChanged, this, &frmQuintrel::showPhase);
     connect(&table_, &Table::bannerChanged, this, &frmQuintrel::showBanner);
     // Each figure also tells a screen reader what it is.
-    auto show = [](QLabel *label, const QString &what, const QString &text) {
-        label->setText(text);
-        label->setAccessibleName(text.isEmpty() ? what : what + QLatin1Char(' ') + text);
+    auto show = [](QLabel *label, const QString &name, int value) {
+        label->setText(number(value));
+        label->setAccessibleName(name.arg(value));
     };
     connect(&table_, &Table::scoreChanged, this,
-            [this, show](int score) { show(lblScoreTot_, QStringLiteral("Score"), number(score)); });
+            [this, show](int score) { show(lblScoreTot_, tr("Score %1"), score); });
     connect(&table_, &Table::elevensChanged, this,
-            [this, show](int shown) { show(lblEleven_, QStringLiteral("Elevens"), number(shown)); });
+            [this, show](int shown) { show(lblEleven_, tr("Elevens %1"), shown); });
     connect(&table_, &Table::cardsLeftChanged, this, [this, show](int cards) {
         cardsLeft_ = cards;
-        show(lblCardsLeft_, QStringLiteral("Cards left"), number(cards));
+        show(lblCardsLeft_, tr("Cards left %1"), cards);
         showPlace(game::DeckPlace);
     });
     connect(&table_, &Table::secondsLeftChanged, this, [this](int seconds) {
         progressBar_->setValue(seconds);
-        progressBar_->setAccessibleName(QStringLiteral("Time left %1 seconds").arg(seconds));
+        progressBar_->setAccessibleName(tr("Time left %n second(s)", nullptr, seconds));
     });
     connect(&table_, &Table::runningTotalChanged, this, [this](std::optional<int> total) {
         lblRunTot_->setText(total ? number(*total) : QString());
         // Read as a number where no card is selected too.
-        lblRunTot_->setAccessibleName(QStringLiteral("Running total ") + number(total.value_or(0)));
+        lblRunTot_->setAccessibleName(tr("Running total %1").arg(total.value_or(0)));
     });
     connect(&table_, &Table::clockRunningChanged, this, [this](bool running) {
         if (running)
@@ -401,7 +393,7 @@ void frmQuintrel::bindTable()
     });
     // Both wait for a dialog, so they run once the table has finished its step.
     connect(&table_, &Table::timeUp, this, [this] {
-        services_.dialogs.message(QStringLiteral("time is up!!!"));
+        services_.dialogs.message(tr("time is up!!!"));
         table_.acknowledgeTimeUp();
     }, Qt::QueuedConnection);
     // The name prompt keeps "GAME OVER" in view. A listener hears GAME OVER,
@@ -452,19 +444,17 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     CardPicture *place = places_[std::size_t(index)];
     QString name, description;
     if (index == game::DeckPlace) {
-        name = table_.phase() == Phase::Idle ? QStringLiteral("Deck")
-                                              : cardsLeft_ == 1 ? QStringLiteral("Deck, 1 card")
-                                              : QStringLiteral("Deck, %1 cards").arg(cardsLeft_);
+        name = table_.phase() == Phase::Idle ? tr("Deck") : tr("Deck, %n card(s)", nullptr, cardsLeft_);
     } else if (state.shows == PlaceState::Shows::Face) {
         name = cards::faceName(state.card.face());
         if (state.selected)
-            description = QStringLiteral("selected");
+            description = tr("selected");
         else if (!state.open)
-            description = QStringLiteral("covered");
+            description = tr("covered");
     } else if (state.shows == PlaceState::Shows::Back) {
-        name = QStringLiteral("Card face down");
+        name = tr("Card face down");
     } else {
-        name = QStringLiteral("No drawn card");
+        name = tr("No drawn card");
     }
     // Each change is an event a screen reader must work through; a deal
     // makes enough of them for it to start dropping the banner's.
@@ -505,7 +495,7 @@ void frmQuintrel::sayFocus()
     const QString description = focus->accessibleDescription();
     if (!announcer.waiting(focus->accessibleName()))
         announcer.say(description.isEmpty() ? focus->accessibleName()
-                                            : focus->accessibleName() + QStringLiteral(", ") + description);
+                                            : tr("%1, %2", "a card and what it is").arg(focus->accessibleName(), description));
 }
 
 void frmQuintrel::showPhase(Phase phase)
@@ -539,14 +529,14 @@ void frmQuintrel::showBanner(const game::Banner &banner)
     lblBonusScore_->setVisible(banner.amountShown);
     // A listener hears the banner and each step of a count as a change of
     // the banner's name.
-    lblBonusTxt_->setAccessibleName(banner.amount ? title + QLatin1Char(' ') + number(*banner.amount)
+    lblBonusTxt_->setAccessibleName(banner.amount ? tr("%1 %2", "a banner and its amount").arg(title).arg(*banner.amount)
                                                   : title);
 }
 
 void frmQuintrel::showBestScore(std::int32_t best)
 {
     lblHighScore_->setText(number(best));
-    lblHighScore_->setAccessibleName(QStringLiteral("High score ") + number(best));
+    lblHighScore_->setAccessibleName(tr("High score %1").arg(best));
 }
 
 void frmQuintrel::useCardBack(int back)

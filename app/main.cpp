@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/frmQuintrel.h"
 #include "assets/Art.h"
 #include "platform/DataStore.h"
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
     const QtMessageHandler earlier = qInstallMessageHandler(failWithoutCore);
     QApplication app(argc, argv);
     qInstallMessageHandler(earlier);
+    useLanguage(app, QLocale());   // the desktop's
     QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
     QApplication::setStyle(new ui::FocusStyle);
     ui::keepWindowsOnScreen();

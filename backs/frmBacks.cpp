@@ -27,7 +27,7 @@ constexpr int PickMarkWidth = 5;
 } // namespace
 
 frmBacks::frmBacks(QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Change Cardbacks"), fromPixels(179, 111, 458, 298),
+    : BorderlessWindow(tr("Change Cardbacks"), fromPixels(179, 111, 458, 298),
                        {QLine(0, 30, 6870, 30), QLine(0, 4425, 6870, 4425),
                         QLine(30, 0, 30, 4470), QLine(6825, 0, 6825, 4470)},
                        owner)
@@ -48,12 +48,12 @@ frmBacks::frmBacks(QWidget *owner)
     }
 
     const QFont buttonFont = art::font(art::FontFace::SansSerif, 8.25, false);
-    QPushButton *cancel = ui::makeButton(this, "cmdCancel", QStringLiteral("Cancel"),
+    QPushButton *cancel = ui::makeButton(this, "cmdCancel", tr("Cancel"),
                                          fromPixels(56, 128, 81, 33), buttonFont);
-    ui::makeLabel(this, "Label1", QStringLiteral("Highlight your card choice and click OK."),
+    ui::makeLabel(this, "Label1", tr("Highlight your card choice and click OK."),
                   fromPixels(152, 128, 137, 33), ui::Cyan, Qt::AlignHCenter,
                   art::font(art::FontFace::SansSerif, 9.75, false));
-    ok_ = ui::makeButton(this, "cmdOK", QStringLiteral("OK"), fromPixels(320, 128, 81, 33),
+    ok_ = ui::makeButton(this, "cmdOK", tr("OK"), fromPixels(320, 128, 81, 33),
                          buttonFont);
     ok_->setFocus();
 
@@ -85,7 +85,7 @@ void frmBacks::choose(int index)
 {
     chosen_ = index;
     markChosen();
-    ui::Announcer::of(this).say(cards::backName(index) + QStringLiteral(", selected"));
+    ui::Announcer::of(this).say(tr("%1, selected").arg(cards::backName(index)));
 }
 
 // The mark stays while the window is up, so that covering the window does
@@ -96,8 +96,8 @@ void frmBacks::markChosen()
         const bool chosen = picture->index() == chosen_;
         picture->setOutline(chosen ? ui::Red : QColor());
         picture->setSelected(chosen);
-        picture->setAccessibleName(cards::backName(picture->index()) +
-                                   (chosen ? QStringLiteral(", selected") : QString()));
+        picture->setAccessibleName(chosen ? tr("%1, selected").arg(cards::backName(picture->index()))
+                                          : cards::backName(picture->index()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "assets/Art.h"
 #include "cards/CardSize.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -41,22 +42,29 @@ QPixmap back(int index, qreal dpr)
 
 QString backName(int index)
 {
-    static const char *names[BackCount] = {"Chrome skull", "Dusk clouds", "Ornate pattern",
-                                           "Fruit still life", "Swirl", "Dark red texture",
-                                           "Red weave", "Lava lamp", "Sea and boat",
-                                           "Starfield"};
-    return QString::fromLatin1(names[(index >= 0 && index < BackCount) ? index : 0]);
+    static const char *names[BackCount] = {
+        QT_TRANSLATE_NOOP("Cards", "Chrome skull"), QT_TRANSLATE_NOOP("Cards", "Dusk clouds"),
+        QT_TRANSLATE_NOOP("Cards", "Ornate pattern"), QT_TRANSLATE_NOOP("Cards", "Fruit still life"),
+        QT_TRANSLATE_NOOP("Cards", "Swirl"), QT_TRANSLATE_NOOP("Cards", "Dark red texture"),
+        QT_TRANSLATE_NOOP("Cards", "Red weave"), QT_TRANSLATE_NOOP("Cards", "Lava lamp"),
+        QT_TRANSLATE_NOOP("Cards", "Sea and boat"), QT_TRANSLATE_NOOP("Cards", "Starfield")};
+    return QCoreApplication::translate("Cards", names[(index >= 0 && index < BackCount) ? index : 0]);
 }
 
 QString faceName(int index)
 {
-    static const char *ranks[10] = {"Ace", "Two", "Three", "Four", "Five",
-                                    "Six", "Seven", "Eight", "Nine", "Ten"};
-    static const char *suits[4] = {"Spades", "Hearts", "Clubs", "Diamonds"};
+    static const char *ranks[10] = {
+        QT_TRANSLATE_NOOP("Cards", "Ace"), QT_TRANSLATE_NOOP("Cards", "Two"), QT_TRANSLATE_NOOP("Cards", "Three"),
+        QT_TRANSLATE_NOOP("Cards", "Four"), QT_TRANSLATE_NOOP("Cards", "Five"), QT_TRANSLATE_NOOP("Cards", "Six"),
+        QT_TRANSLATE_NOOP("Cards", "Seven"), QT_TRANSLATE_NOOP("Cards", "Eight"),
+        QT_TRANSLATE_NOOP("Cards", "Nine"), QT_TRANSLATE_NOOP("Cards", "Ten")};
+    static const char *suits[4] = {QT_TRANSLATE_NOOP("Cards", "Spades"), QT_TRANSLATE_NOOP("Cards", "Hearts"),
+                                   QT_TRANSLATE_NOOP("Cards", "Clubs"), QT_TRANSLATE_NOOP("Cards", "Diamonds")};
     index = qBound(0, index, FaceCount - 1);
     const int position = index % 13;
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(ranks[position < 10 ? position : 0]), QLatin1String(suits[index / 13]));
+    return QCoreApplication::translate("Cards", "%1 of %2", "a card's rank and suit")
+        .arg(QCoreApplication::translate("Cards", ranks[position < 10 ? position : 0]),
+             QCoreApplication::translate("Cards", suits[index / 13]));
 }
 
 QPixmap skullPicture(qreal dpr) { return back(0, dpr); }

@@ -14,22 +14,10 @@ using Kind = StoreError::Kind;
 
 namespace {
 
-// Endings of the message, by what the failure means for the player.
-const QString TableShownAsRead = QStringLiteral("the table shows what could be read.");
-const QString TableNotChanged =
-    QStringLiteral("the high score table kept in the folder is not changed.");
-const QString StartsWithout = QStringLiteral("what the file holds is not used.");
-const QString BackNotSaved =
-    QStringLiteral("the chosen card back shows now but is not saved for the next start.");
-const QString BackShown = QStringLiteral("the chosen card back shows now.");
-
-const QString TableSubject = QStringLiteral("the high score table");
-const QString BackSubject = QStringLiteral("the chosen card back");
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("scores::ScoreBook", text);
-}
+// The words of the messages about the game's files.
+struct ScoreBookWords {
+    Q_DECLARE_TR_FUNCTIONS(ScoreBookWords)
+};
 
 // What the store found, in words.
 QString words(const platform::Why &why)
@@ -39,90 +27,106 @@ QString words(const platform::Why &why)
     case Reason::System:
         return QString::fromLocal8Bit(std::strerror(why.error));
     case Reason::FolderGone:
-        return translated("the folder it was started in has been removed");
+        return ScoreBookWords::tr("the folder it was started in has been removed");
     case Reason::Link:
-        return translated("it is a link to another file");
+        return ScoreBookWords::tr("it is a link to another file");
     case Reason::Folder:
-        return translated("it is a folder");
+        return ScoreBookWords::tr("it is a folder");
     case Reason::Pipe:
-        return translated("it is a pipe");
+        return ScoreBookWords::tr("it is a pipe");
     case Reason::Device:
-        return translated("it is a device");
+        return ScoreBookWords::tr("it is a device");
     case Reason::HardLink:
-        return translated("it is a file with another name too (a hard link)");
+        return ScoreBookWords::tr("it is a file with another name too (a hard link)");
     case Reason::NotPlain:
-        return translated("it is not a plain file");
+        return ScoreBookWords::tr("it is not a plain file");
     case Reason::NotGameFile:
-        return translated("it is not one of the game's files");
+        return ScoreBookWords::tr("it is not one of the game's files");
     case Reason::OutsideFields:
-        return translated("the game does not write there");
+        return ScoreBookWords::tr("the game does not write there");
     case Reason::NoJournal:
-        return translated("the folder does not take its journal \"%1\" (%2), without which a save "
+        return ScoreBookWords::tr("the folder does not take its journal \"%1\" (%2), without which a save "
                           "cut short would leave the table torn")
             .arg(platform::FolderStore::JournalFile, words({Reason::System, why.error}));
     case Reason::AnotherCopy:
-        return translated("another copy of the game is saving it");
+        return ScoreBookWords::tr("another copy of the game is saving it");
     case Reason::Untrusted:
-        return translated("it is not a record of a save this game can trust, so nothing in it was used");
+        return ScoreBookWords::tr("it is not a record of a save this game can trust, so nothing in it was used");
     case Reason::Replaced:
-        return translated("the files it would finish a save of have been replaced since, so nothing "
+        return ScoreBookWords::tr("the files it would finish a save of have been replaced since, so nothing "
                           "in it was used");
     case Reason::NameTaken:
-        return translated("something else has that name");
+        return ScoreBookWords::tr("something else has that name");
     case Reason::NoReadBack:
-        return translated("what was written does not read back");
+        return ScoreBookWords::tr("what was written does not read back");
     }
     return {};
 }
 
-QString lineFor(const StoreError &e, const QString &subject)
+// One line of the message about a failure, in whole sentences.
+QString lineFor(const StoreError &e, bool back)
 {
-    const QString where = QStringLiteral("\"%1\" in the folder it was started in").arg(e.file);
+    using platform::FolderStore;
+    const QString why = words(e.reason);
     switch (e.kind) {
     case Kind::Read:
-        return QStringLiteral("Quintrel could not read the file %1:\n%2").arg(where, words(e.reason));
+        return ScoreBookWords::tr("Quintrel could not read the file \"%1\" in the folder it was started in:\n%2")
+            .arg(e.file, why);
     case Kind::Save:
-        if (e.file.isEmpty())
-            return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, words(e.reason));
-        return QStringLiteral("Quintrel could not save the file %1:\n%2").arg(where, words(e.reason));
-    case Kind::Create:
-        return QStringLiteral("Quintrel cannot create its file %1:\n%2").arg(where, words(e.reason));
-    case Kind::Unusable:
-        if (e.file == platform::FolderStore::JournalFile)
-            return QStringLiteral("Quintrel does not use %1: %2, not a plain file. The game needs "
-                                  "that name to save safely, and saves nothing until it is moved "
-                                  "away.")
-                .arg(where, words(e.reason));
-        return QStringLiteral("Quintrel does not use %1: %2, not a plain file.").arg(where, words(e.reason));
+        if (!e.file.isEmpty())
+            return ScoreBookWords::tr("Quintrel could not save the file \"%1\" in the folder it was started in:\n%2")
+                .arg(e.file, why);
+        [[fallthrough]];
     case Kind::Busy:
-        return QStringLiteral("Quintrel could not save %1: %2.").arg(subject, words(e.reason));
+        return (back ? ScoreBookWords::tr("Quintrel could not save the chosen card back: %1.")
+                     : ScoreBookWords::tr("Quintrel could not save the high score table: %1."))
+            .arg(why);
+    case Kind::Create:
+        return ScoreBookWords::tr("Quintrel cannot create its file \"%1\" in the folder it was started in:\n%2")
+            .arg(e.file, why);
+    case Kind::Unusable:
+        if (e.file == FolderStore::JournalFile)
+            return ScoreBookWords::tr("Quintrel does not use \"%1\" in the folder it was started in: %2, not a "
+                              "plain file. The game needs that name to save safely, and saves nothing "
+                              "until it is moved away.")
+                .arg(e.file, why);
+        return ScoreBookWords::tr("Quintrel does not use \"%1\" in the folder it was started in: %2, not a plain "
+                          "file.")
+            .arg(e.file, why);
     case Kind::Lock:
-        return QStringLiteral("Quintrel could not save %1: the folder it was started in cannot be "
-                              "locked (%2).")
-            .arg(subject, words(e.reason));
+        return (back ? ScoreBookWords::tr("Quintrel could not save the chosen card back: the folder it was started "
+                                  "in cannot be locked (%1).")
+                     : ScoreBookWords::tr("Quintrel could not save the high score table: the folder it was started "
+                                  "in cannot be locked (%1)."))
+            .arg(why);
     case Kind::SetAside:
-        return QStringLiteral("Quintrel set aside %1 as \"%2\": %3.")
-            .arg(where, platform::FolderStore::RejectedJournalFile, words(e.reason));
+        return ScoreBookWords::tr("Quintrel set aside \"%1\" in the folder it was started in as \"%2\": %3.")
+            .arg(e.file, FolderStore::RejectedJournalFile, why);
     case Kind::Removed:
-        return QStringLiteral("Quintrel removed %1: %2. It could not be set aside as \"%3\": %4.")
-            .arg(where, words(e.reason), platform::FolderStore::RejectedJournalFile, words(e.other));
+        return ScoreBookWords::tr("Quintrel removed \"%1\" in the folder it was started in: %2. It could not be set "
+                          "aside as \"%3\": %4.")
+            .arg(e.file, why, FolderStore::RejectedJournalFile, words(e.other));
     case Kind::Kept:
-        return QStringLiteral("Quintrel does not use %1: %2. It could be neither set aside as "
-                              "\"%3\" nor removed (%4), so the game saves nothing until it is "
-                              "moved away.")
-            .arg(where, words(e.reason), platform::FolderStore::RejectedJournalFile, words(e.other));
+        return ScoreBookWords::tr("Quintrel does not use \"%1\" in the folder it was started in: %2. It could be "
+                          "neither set aside as \"%3\" nor removed (%4), so the game saves nothing until "
+                          "it is moved away.")
+            .arg(e.file, why, FolderStore::RejectedJournalFile, words(e.other));
     case Kind::Unfinished:
-        return QStringLiteral("Quintrel could not finish saving %1 in the file %2:\n%3\nThe table "
-                              "kept in the folder may be half-saved; the game finishes the save "
-                              "the next time it starts in this folder.")
-            .arg(subject, where, words(e.reason));
+        // Only the table's saves have a journal to finish.
+        return ScoreBookWords::tr("Quintrel could not finish saving the high score table in the file \"%1\" in the "
+                          "folder it was started in:\n%2\nThe table kept in the folder may be half-saved; "
+                          "the game finishes the save the next time it starts in this folder.")
+            .arg(e.file, why);
     case Kind::Unsure:
-        return QStringLiteral("Quintrel could not save the file %1:\n%2\nThe disk did not confirm "
-                              "the change, so the next start may find %3 as it was or as it is "
-                              "now.")
-            .arg(where, words(e.reason), subject);
+        return (back ? ScoreBookWords::tr("Quintrel could not save the file \"%1\" in the folder it was started "
+                                  "in:\n%2\nThe disk did not confirm the change, so the next start may find "
+                                  "the chosen card back as it was or as it is now.")
+                     : ScoreBookWords::tr("Quintrel could not save the file \"%1\" in the folder it was started "
+                                  "in:\n%2\nThe disk did not confirm the change, so the next start may find "
+                                  "the high score table as it was or as it is now."))
+            .arg(e.file, why);
     }
-    return words(e.reason);
+    return why;
 }
 
 } // namespace
@@ -130,18 +134,36 @@ QString lineFor(const StoreError &e, const QString &subject)
 // The problems of one command, told in one message at its end.
 class ScoreBook::Trouble {
 public:
+    static QString outcomeText(Outcome outcome)
+    {
+        switch (outcome) {
+        case Outcome::TableShownAsRead:
+            return ScoreBookWords::tr("The game goes on; the table shows what could be read.");
+        case Outcome::TableNotChanged:
+            return ScoreBookWords::tr("The game goes on; the high score table kept in the folder is not changed.");
+        case Outcome::StartsWithout:
+            return ScoreBookWords::tr("The game goes on; what the file holds is not used.");
+        case Outcome::BackNotSaved:
+            return ScoreBookWords::tr("The game goes on; the chosen card back shows now but is not saved for the "
+                              "next start.");
+        case Outcome::BackShown:
+            break;
+        }
+        return ScoreBookWords::tr("The game goes on; the chosen card back shows now.");
+    }
+
     // A command that saves tells every reason it did not, however often
     // the player has heard it.
     explicit Trouble(bool saving = false) : saving_(saving) {}
     bool saving() const { return saving_; }
 
     // The first line about a file is the one told.
-    void add(const StoreError &error, const QString &subject = TableSubject)
+    void add(const StoreError &error, Subject subject = Subject::Table)
     {
         if (!error.file.isEmpty() && files_.contains(error.file))
             return;
         files_.insert(error.file);
-        lines_.append(lineFor(error, subject));
+        lines_.append(lineFor(error, subject == Subject::Back));
         mayHaveChanged_ = mayHaveChanged_ || error.kind == Kind::Unfinished
                           || error.kind == Kind::Unsure;
     }
@@ -149,10 +171,9 @@ public:
     bool mayHaveChanged() const { return mayHaveChanged_; }
     void addLine(const QString &line) { lines_.append(line); }
     bool isEmpty() const { return lines_.isEmpty(); }
-    QString message(const QString &outcome) const
+    QString message(Outcome outcome) const
     {
-        return (lines_ + QStringList{QStringLiteral("The game goes on; ") + outcome})
-            .join(QStringLiteral("\n\n"));
+        return (lines_ + QStringList{outcomeText(outcome)}).join(QStringLiteral("\n\n"));
     }
 
 private:
@@ -171,7 +192,7 @@ QList<platform::FileSpan> fileSpans()
 
 ScoreBook::ScoreBook(platform::DataStore &store, QObject *parent) : QObject(parent), store_(store) {}
 
-void ScoreBook::report(Trouble &problems, const QString &outcome)
+void ScoreBook::report(Trouble &problems, Outcome outcome)
 {
     if (!problems.isEmpty())
         emit trouble(problems.message(outcome));
@@ -200,7 +221,7 @@ bool ScoreBook::recover(const platform::Lock &lock, Trouble &trouble, bool tellF
     return false;
 }
 
-bool ScoreBook::enterDoor(const platform::Lock &lock, const QString &subject, Trouble &trouble)
+bool ScoreBook::enterDoor(const platform::Lock &lock, Subject subject, Trouble &trouble)
 {
     if (!lock.held()) {
         trouble.add(lock.why(), subject);
@@ -247,7 +268,7 @@ void ScoreBook::showKept(Trouble &trouble, bool saved)
     if (scoresRead && shown[0].score != best_)
         setBest(shown[0].score);
     emit tableChanged(shown);
-    report(trouble, saved || trouble.mayHaveChanged() ? TableShownAsRead : TableNotChanged);
+    report(trouble, saved || trouble.mayHaveChanged() ? Outcome::TableShownAsRead : Outcome::TableNotChanged);
 }
 
 bool ScoreBook::writeTable(const platform::Lock &lock, const scores::Table &table,
@@ -279,17 +300,17 @@ void ScoreBook::open()
         if (lock->held())
             recover(*lock, trouble);
         else if (lock->why().kind == Kind::Busy)
-            trouble.addLine(QStringLiteral("Quintrel could not check the high score table: %1, "
-                                           "and did not finish within a second.")
+            trouble.addLine(ScoreBookWords::tr("Quintrel could not check the high score table: %1, "
+                                       "and did not finish within a second.")
                                 .arg(words(lock->why().reason)));
         else
-            trouble.addLine(QStringLiteral("Quintrel could not check the high score table: the "
-                                           "folder it was started in cannot be locked (%1).")
+            trouble.addLine(ScoreBookWords::tr("Quintrel could not check the high score table: the "
+                                       "folder it was started in cannot be locked (%1).")
                                 .arg(words(lock->why().reason)));
         readFile(HiScoresFile, HiScoresLength, hiscores, trouble);
     }
     readFile(CardBacksFile, 2, cardbacks, trouble);
-    report(trouble, StartsWithout);
+    report(trouble, Outcome::StartsWithout);
 
     setBest(scoreAt(hiscores, 1));
     const int back = cardBackFrom(cardbacks);
@@ -302,7 +323,7 @@ void ScoreBook::reload()
     scores::Table table;
     readTable(table, trouble);
     emit tableChanged(table);
-    report(trouble, TableShownAsRead);
+    report(trouble, Outcome::TableShownAsRead);
 }
 
 void ScoreBook::clearIfEmpty()
@@ -319,11 +340,11 @@ void ScoreBook::clearIfEmpty()
         if (!lock->held() || !recover(*lock, trouble, false)
             || !store_.read(HiScoresFile, HiScoresLength, hiscores, error)
             || scoreAt(hiscores, 1) != 0)
-            return report(trouble, TableNotChanged);
+            return report(trouble, Outcome::TableNotChanged);
         if (writeTable(*lock, scores::Table{}, trouble))
             setBest(0);
     }
-    report(trouble, TableNotChanged);
+    report(trouble, Outcome::TableNotChanged);
 }
 
 int ScoreBook::placeFor(std::int32_t score)
@@ -345,7 +366,7 @@ bool ScoreBook::enter(std::int32_t score, const QByteArray &name)
         // Nothing is written over a file that could not be read.
         const auto lock = store_.lock();
         scores::Table table;
-        if (enterDoor(*lock, TableSubject, trouble) && readTable(table, trouble)) {
+        if (enterDoor(*lock, Subject::Table, trouble) && readTable(table, trouble)) {
             if (!name.isEmpty())
                 insertEntry(table, insertionRank(table, score), score, name);
             saved = writeTable(*lock, table, trouble);
@@ -361,7 +382,7 @@ bool ScoreBook::clear()
     bool cleared = false;
     {
         const auto lock = store_.lock();
-        cleared = enterDoor(*lock, TableSubject, trouble) && writeTable(*lock, scores::Table{}, trouble);
+        cleared = enterDoor(*lock, Subject::Table, trouble) && writeTable(*lock, scores::Table{}, trouble);
     }
     showKept(trouble, cleared);
     return cleared;
@@ -375,13 +396,13 @@ bool ScoreBook::setCardBack(int back)
     {
         const auto lock = store_.lock();
         StoreError error;
-        const bool entered = enterDoor(*lock, BackSubject, trouble);
+        const bool entered = enterDoor(*lock, Subject::Back, trouble);
         saved = entered && store_.write(*lock, {{CardBacksFile, 0, encodeCardBack(std::int16_t(back))}},
                                         error);
         if (entered && !saved)
-            trouble.add(error, BackSubject);
+            trouble.add(error, Subject::Back);
     }
-    report(trouble, trouble.mayHaveChanged() ? BackShown : BackNotSaved);
+    report(trouble, trouble.mayHaveChanged() ? Outcome::BackShown : Outcome::BackNotSaved);
     return saved;
 }
 

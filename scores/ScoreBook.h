@@ -56,15 +56,18 @@ signals:
 
 private:
     class Trouble;
+    // What a save was of, and what a failure means for the player.
+    enum class Subject { Table, Back };
+    enum class Outcome { TableShownAsRead, TableNotChanged, StartsWithout, BackNotSaved, BackShown };
     // Takes the lock and finishes an earlier save: the one door of every write.
-    bool enterDoor(const platform::Lock &lock, const QString &subject, Trouble &trouble);
+    bool enterDoor(const platform::Lock &lock, Subject subject, Trouble &trouble);
     bool recover(const platform::Lock &lock, Trouble &trouble, bool tellFailure = true);
     bool readFile(const QString &file, qint64 length, QByteArray &content, Trouble &trouble);
     bool readTable(Table &table, Trouble &trouble, bool *scoresRead = nullptr);
     void showKept(Trouble &trouble, bool saved);
     bool writeTable(const platform::Lock &lock, const Table &table, Trouble &trouble);
     void setBest(std::int32_t best);
-    void report(Trouble &trouble, const QString &outcome);
+    void report(Trouble &trouble, Outcome outcome);
 
     platform::DataStore &store_;
     std::int32_t best_ = 0;

@@ -56,10 +56,6 @@ constexpr int RankLeft = 16;
 constexpr int NameLeft = 56, NameWidth = 161;
 constexpr int ScoreLeft = 256, ScoreWidth = 97;
 
-const QString NamePrompt = QStringLiteral("You Got A High Score!!") + QChar(13)
-                           + QStringLiteral("Enter Your Name:") + QChar(13)
-                           + QStringLiteral("(10 Characters Max.)");
-
 } // namespace
 
 frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QWidget *owner)
@@ -70,7 +66,7 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
 {
     art::registerFonts();
     setObjectName(QStringLiteral("frmHiScores"));
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     fitToScale();
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -85,9 +81,9 @@ frmHiScores::frmHiScores(scores::ScoreBook &book, platform::Dialogs &dialogs, QW
     // The desktop's own font, as the buttons have always had it.
     QFont dialog = font();
     dialog.setPixelSize(QFontInfo(dialog).pixelSize());
-    cmdOkay_ = ui::makeButton(this, "cmdOkay", QStringLiteral("OK"),
+    cmdOkay_ = ui::makeButton(this, "cmdOkay", tr("OK"),
                               ui::fromPixels(120, 240, 49, 33), dialog);
-    QPushButton *cmdClear = ui::makeButton(this, "cmdClear", QStringLiteral("Clear"),
+    QPushButton *cmdClear = ui::makeButton(this, "cmdClear", tr("Clear"),
                                            ui::fromPixels(216, 240, 49, 33), dialog);
     setTabOrder(cmdOkay_, cmdClear);
 
@@ -176,10 +172,10 @@ QString frmHiScores::tableText() const
             i = last;
             continue;
         }
-        const QString entry = QStringLiteral("#%1, %2, %3").arg(i + 1)
-                                  .arg(scores::decodeName(shown_[std::size_t(i)].name).trimmed())
-                                  .arg(shown_[std::size_t(i)].score);
-        rows.append(i == playerRow_ ? tr("%1, your score.").arg(entry) : entry + QLatin1Char('.'));
+        const QString name = scores::decodeName(shown_[std::size_t(i)].name).trimmed();
+        const int score = shown_[std::size_t(i)].score;
+        rows.append((i == playerRow_ ? tr("#%1, %2, %3, your score.") : tr("#%1, %2, %3."))
+                        .arg(QString::number(i + 1), name, QString::number(score)));   // one pass: a name may hold "%3"
     }
     return rows.join(QLatin1Char(' '));
 }
@@ -196,7 +192,8 @@ void frmHiScores::HighScores(std::int32_t score, const QRect &keepClear)
     QByteArray name;
     if (asked)
         name = scores::storedName(dialogs_.input(
-            NamePrompt, QStringLiteral("High Score!!"), keepClear, scores::NameLength,
+            // Three lines, each ended by a carriage return as the prompt has always had.
+            tr("You Got A High Score!!\rEnter Your Name:\r(10 Characters Max.)"), tr("High Score!!"), keepClear, scores::NameLength,
             [](QWidget *dialog) { ui::Announcer::of(dialog).say(tr("The name holds ten characters")); }));
     // The window then shows the table as it is kept: the new entry is in it
     // when it was saved. A tie enters below the entry it ties with.
@@ -216,7 +213,7 @@ void frmHiScores::HighScores(std::int32_t score, const QRect &keepClear)
 void frmHiScores::cmdClear_Click()
 {
     const platform::Answer answer = dialogs_.message(
-        QStringLiteral("Are you sure you want clear the highscores"), platform::Buttons::YesNo,
+        tr("Are you sure you want clear the highscores"), platform::Buttons::YesNo,
         platform::Icon::Question, QString::fromLatin1(version::Title), platform::Answer::Yes);
     if (answer == platform::Answer::Yes)
         ClearScores();

@@ -10,6 +10,7 @@ packages=(
   qt6-wayland weston
   xvfb xauth xdotool openbox x11-utils
   at-spi2-core python3-pyatspi dbus
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n gettext
 )
 if [ "${QUINTREL_EXTRA_PACKAGES:-}" != "" ]; then
   read -r -a extra <<<"$QUINTREL_EXTRA_PACKAGES"

@@ -1,7 +1,9 @@
 #pragma once
 // Every key of the game, each declared once as a named action: the windows
-// take their shortcuts from here, and the key help is written from here, so
-// the two cannot disagree.
+// take their actions from here, and the key help is written from here, so
+// the two cannot disagree. A caption's Alt letter is part of its key: the
+// captions that carry one are declared here too, so that the help names the
+// letter the player's language gives the caption.
 
 #include <QKeySequence>
 #include <QList>
@@ -9,8 +11,8 @@
 
 #include <functional>
 
+class QAction;
 class QKeyEvent;
-class QShortcut;
 class QWidget;
 
 namespace ui {
@@ -23,22 +25,36 @@ enum class KeyAction {
     LargerTable, SmallerTable, DesignedSize,
 };
 
+enum class KeyPlace { Table, Everywhere, Browser };
+
 struct KeyBinding {
     KeyAction action;
-    QList<QKeySequence> keys;   // beside a caption's Alt letter, which the caption gives
-    QString keyText;            // as a player reads it
-    QString what;
-    QString where;
+    const char *name;           // the action's object name
+    QList<QKeySequence> keys;   // beside the caption's Alt letter
+    const char *caption;        // the caption whose Alt letter takes it too, or null
+    const char *what;           // untranslated
+    KeyPlace where;
+    // Keys the widgets themselves handle (Tab, Space, the arrows) are only
+    // listed; a name stands for those a sequence cannot name.
+    bool listedOnly = false;
+    const char *keyName = nullptr;
 };
 
 const QList<KeyBinding> &keyBindings();
 const KeyBinding &binding(KeyAction action);
 
+// The caption of the control that carries the action's Alt letter.
+QString caption(KeyAction action);
+// The action's keys as the player's desktop writes them ("Strg+N" in German).
+QString keyText(KeyAction action);
+// What the action does, in the player's language.
+QString keyWhat(KeyAction action);
+
 // True when `event` is one of the action's keys.
 bool isKey(const QKeyEvent *event, KeyAction action);
 
-// The action's keys as shortcuts of `window`, wherever the focus is in it.
-void addShortcut(QWidget *window, KeyAction action, std::function<void()> run);
+// The action's keys as a named action of `window`, wherever the focus is in it.
+QAction *addAction(QWidget *window, KeyAction action, std::function<void()> run);
 
 // The key help: every key, one a line, grouped by where it works.
 QString keyHelp();

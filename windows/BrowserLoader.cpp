@@ -63,13 +63,13 @@ BrowserModule *loadModule(QString &error)
 
     // Without a shared OpenGL context the engine would end the program.
     if (!platform::shareOpenGLContexts()) {
-        error = QStringLiteral("The web browser needs OpenGL, which this display does not offer.");
+        error = QCoreApplication::translate("BrowserLoader", "The web browser needs OpenGL, which this display does not offer.");
         return nullptr;
     }
     QStringList problems;
     for (const QString &path : candidates()) {
         if (!QFileInfo::exists(path)) {
-            problems << QStringLiteral("%1: not found").arg(QDir::toNativeSeparators(path));
+            problems << QCoreApplication::translate("BrowserLoader", "%1: not found").arg(QDir::toNativeSeparators(path));
             continue;
         }
         allowEngineAsRoot();
@@ -80,8 +80,8 @@ BrowserModule *loadModule(QString &error)
             loaded = loader;
             return module;
         }
-        problems << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                 instance ? QStringLiteral("not a browser module")
+        problems << QCoreApplication::translate("BrowserLoader", "%1: %2", "a module and what is wrong with it").arg(QDir::toNativeSeparators(path),
+                                                 instance ? QCoreApplication::translate("BrowserLoader", "not a browser module")
                                                           : loader->errorString());
         delete loader;
     }

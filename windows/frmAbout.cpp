@@ -5,6 +5,7 @@
 #include "platform/SystemInfo.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
+#include "ui/Keys.h"
 #include "ui/Label.h"
 #include "ui/Reading.h"
 #include "ui/Scale.h"
@@ -39,11 +40,11 @@ frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
     setPalette(p);
 
     const QString title = QString::fromLatin1(version::Title);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25, false);
 
     // Created in tab order: OK, the picture, System Info.
-    QPushButton *ok = ui::makeButton(this, "cmdOK", QStringLiteral("OK"),
+    QPushButton *ok = ui::makeButton(this, "cmdOK", tr("OK"),
                                      QRect(4245, 2625, 1260, 345), dialog);
     ok->setDefault(true);
 
@@ -55,19 +56,19 @@ frmAbout::frmAbout(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo)
     ui::setColours(picture, ui::Black, ui::windowBackground());
 
     QPushButton *systemInfoButton = ui::makeButton(
-        this, "cmdSysInfo", QStringLiteral("&System Info..."), QRect(4260, 3075, 1245, 345), dialog);
+        this, "cmdSysInfo", ui::caption(ui::KeyAction::SystemInfo), QRect(4260, 3075, 1245, 345), dialog);
 
     ui::makeLabel(this, "lblTitle", title, QRect(1680, 240, 2085, 480), ui::Black, Qt::AlignLeft,
                   art::font(art::FontFace::Futura, 12, true));
     ui::makeLabel(this, "lblVersion",
-                  QStringLiteral("Version %1.%2.%3")
+                  tr("Version %1.%2.%3")
                       .arg(version::Major)
                       .arg(version::Minor)
                       .arg(version::Revision),
                   QRect(1650, 780, 3285, 225), ui::Black, Qt::AlignLeft, dialog);
     ui::makeLabel(this, "lblDescription",
-                  QStringLiteral("Quintrel is a simple card game that requires a little "
-                                 "forethought before making your moves."),
+                  tr("Quintrel is a simple card game that requires a little "
+                     "forethought before making your moves."),
                   QRect(1620, 1125, 3315, 1170), ui::Black, Qt::AlignLeft, dialog);
 
     // The arrows go by the buttons' places, as in every window, not round
@@ -92,7 +93,7 @@ void frmAbout::reject()
 void frmAbout::startSystemInfo()
 {
     if (!systemInfo_.start())
-        dialogs_.message(QStringLiteral("System Information Is Unavailable At This Time"),
+        dialogs_.message(tr("System Information Is Unavailable At This Time"),
                          platform::Buttons::Ok, platform::Icon::None,
                          QString::fromLatin1(version::Title));
 }

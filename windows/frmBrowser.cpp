@@ -52,7 +52,9 @@ struct ToolButton {
     int icon;
 };
 constexpr ToolButton ToolButtons[] = {
-    {"Back", 1}, {"Forward", 2}, {"Stop", 3}, {"Refresh", 4}, {"Home", 5}, {"Search", 6},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Back"), 1}, {QT_TRANSLATE_NOOP("frmBrowser", "Forward"), 2},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Stop"), 3}, {QT_TRANSLATE_NOOP("frmBrowser", "Refresh"), 4},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Home"), 5}, {QT_TRANSLATE_NOOP("frmBrowser", "Search"), 6},
 };
 
 // The banner's font: bold at 24 points, made smaller only when the address
@@ -134,7 +136,7 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
     // Laid out once, at the table's scale when the window opens; from then on
     // it is an ordinary window that the player sizes.
     const QFont dialog = art::font(art::FontFace::SansSerif, 8.25 * ui::scale(), false);
-    auto *label = new QLabel(QStringLiteral("&Address:"), addressStrip_);
+    auto *label = new QLabel(ui::caption(ui::KeyAction::AddressBox), addressStrip_);
     label->setObjectName(QStringLiteral("lblAddress"));
     label->setGeometry(ui::scaled(QRect(45, AddressLabelTop, 3075, AddressLabelHeight)));
     label->setFont(dialog);
@@ -162,9 +164,9 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
     toolBar_->setGeometry(0, 0, width(), px(ToolBarHeight));
     for (const ToolButton &b : ToolButtons) {
         const QString key = QLatin1String(b.key);
-        QAction *action = toolBar_->addAction(art::toolbarIcon(b.icon), key);
+        QAction *action = toolBar_->addAction(art::toolbarIcon(b.icon), tr(b.key));
         action->setObjectName(key);
-        action->setToolTip(key);
+        action->setToolTip(tr(b.key));
         connect(action, &QAction::triggered, this, [this, key] { toolBarButton(key); });
     }
 
@@ -182,9 +184,9 @@ frmBrowser::frmBrowser() : QWidget(nullptr, Qt::Window), scale_(ui::scale())
 
     // Escape closes the window as its close box does, wherever the focus is
     // in it: a shortcut, as the page keeps that key to itself.
-    ui::addShortcut(this, ui::KeyAction::GoBack, [this] { close(); });
-    ui::addShortcut(this, ui::KeyAction::BrowserBack, [this] { toolBarButton(QStringLiteral("Back")); });
-    ui::addShortcut(this, ui::KeyAction::BrowserForward,
+    ui::addAction(this, ui::KeyAction::GoBack, [this] { close(); });
+    ui::addAction(this, ui::KeyAction::BrowserBack, [this] { toolBarButton(QStringLiteral("Back")); });
+    ui::addAction(this, ui::KeyAction::BrowserForward,
                     [this] { toolBarButton(QStringLiteral("Forward")); });
     // The toolbar's buttons take the focus too, each named for a reader, in
     // the tab order before the address box and the page.
@@ -240,8 +242,8 @@ void frmBrowser::readPageAloud()
             return;
         QString said = text.simplified();
         if (said.size() > PageReadChars)
-            said = said.left(PageReadChars) + QStringLiteral(" ...");
-        ui::Announcer::of(self).say(self->locationName() + QStringLiteral(". ") + said);
+            said = tr("%1 ...", "a page read up to its first words").arg(said.left(PageReadChars));
+        ui::Announcer::of(self).say(tr("%1. %2", "a page's title and its text").arg(self->locationName(), said));
     });
 }
 
@@ -362,7 +364,7 @@ void frmBrowser::openTypedAddress()
 void frmBrowser::showProgress()
 {
     if (busy()) {
-        setWindowTitle(QStringLiteral("Working..."));
+        setWindowTitle(tr("Working..."));
     } else {
         progress_->stop();
         setWindowTitle(locationName());

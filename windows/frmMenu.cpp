@@ -29,7 +29,7 @@ Window &once(std::unique_ptr<Window> &window, frmMenu *menu, QWidget *owner)
 } // namespace
 
 frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner)
-    : BorderlessWindow(QStringLiteral("Menu"), QRect(4080, 3735, 4395, 1605),
+    : BorderlessWindow(tr("Menu"), QRect(4080, 3735, 4395, 1605),
                        {QLine(0, 30, 4395, 30), QLine(0, 1560, 4395, 1560),
                         QLine(30, 0, 30, 1560), QLine(4350, 0, 4350, 1560)},
                        owner),
@@ -44,17 +44,17 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
         connect(b, &QPushButton::clicked, this, act);
     };
     // Created in tab order.
-    button("cmdCredits", QStringLiteral("Credits"), 120, 240, [this] {
+    button("cmdCredits", tr("Credits"), 120, 240, [this] {
         once(credits_, this, this->owner()).showWindow();
         hide();
     });
-    button("cmdInst", QStringLiteral("Instructions"), 1575, 240, [this] {
+    button("cmdInst", tr("Instructions"), 1575, 240, [this] {
         once(instructions_, this, this->owner()).showWindow();
         hide();
     });
-    button("cmdAbout", QStringLiteral("About"), 3030, 240, [this] { openAbout(); });
-    button("cmdWeb", QStringLiteral("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
-    button("cmdBacks", QStringLiteral("Change Cardbacks"), 1575, 960, [this] {
+    button("cmdAbout", tr("About"), 3030, 240, [this] { openAbout(); });
+    button("cmdWeb", tr("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
+    button("cmdBacks", tr("Change Cardbacks"), 1575, 960, [this] {
         if (!backs_) {
             connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
                     &frmMenu::backChosen);
@@ -64,7 +64,7 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
         backs_->showWindow();
         hide();
     });
-    button("cmdClose", QStringLiteral("Close"), 3030, 960, [this] { goBack(); });
+    button("cmdClose", tr("Close"), 3030, 960, [this] { goBack(); });
     ui::arrowsFollowLayout(this);
 }
 
@@ -109,8 +109,8 @@ void frmMenu::openBrowser()
         BrowserWindow *created = module ? module->createBrowser() : nullptr;
         if (!created) {
             dialogs_.message(
-                QStringLiteral("The web browser could not be started, so the maker's page "
-                               "cannot be shown here. You can visit it with your own browser at\n%1\n\n%2")
+                tr("The web browser could not be started, so the maker's page "
+                   "cannot be shown here. You can visit it with your own browser at\n%1\n\n%2")
                     .arg(owner::MakerAddress, error),
                 platform::Buttons::Ok, platform::Icon::Warning);
             return;

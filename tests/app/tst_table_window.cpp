@@ -3,6 +3,7 @@
 // prompt at the end of a game, and the other windows taking and giving back
 // the input, also to a monkey.
 
+#include "app/Language.h"
 #include "app/frmQuintrel.h"
 #include "cards/CardPicture.h"
 #include "game/Game.h"
@@ -498,5 +499,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TableWindow)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    useLanguage(app, QLocale(QLocale::English));   // its plurals: "1 card", "2 cards"
+    TableWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_table_window.moc"

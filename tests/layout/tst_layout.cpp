@@ -9,6 +9,7 @@
 // the size the screen gives the table, and each press of a size key changes
 // the size until the table is as large or as small as it goes.
 
+#include "app/Language.h"
 #include "app/frmQuintrel.h"
 #include "platform/Dialogs.h"
 #include "scores/frmHiScores.h"
@@ -298,6 +299,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(new ui::FocusStyle);
     ui::keepWindowsOnScreen();
+    useLanguage(app, QLocale(QLocale::English));
     Layout test;
     return QTest::qExec(&test, argc, argv);
 }
