@@ -9,7 +9,7 @@ game=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # On the display, whatever platform the rest of the tests run on.
-entry=$(readlink -f "$(dirname "$0")/../../assets/desktop/org.example.quintrel.desktop")
+entry=$(readlink -f "$(dirname "$0")/../../assets/desktop/org.example.quintrel.desktop.in")
 export ENTRY_CLASS=$(sed -n "s/^StartupWMClass=//p" "$entry")
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" GAME="$game" FOLDER="$work/folder"
 mkdir -p "$XDG_CONFIG_HOME/quintrel" "$FOLDER" && mkdir -m 700 "$XDG_RUNTIME_DIR"
