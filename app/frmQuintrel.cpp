@@ -524,6 +524,7 @@ void frmQuintrel::showBanner(const game::Banner &banner)
 {
     const QString title = bannerCaption(banner);
     lblBonusTxt_->setText(title);
+    ui::Layout::of(this).fit(lblBonusTxt_);
     lblBonusTxt_->setVisible(!title.isEmpty());
     lblBonusScore_->setText(banner.amount ? number(*banner.amount) : QString());
     lblBonusScore_->setVisible(banner.amountShown);

@@ -147,12 +147,19 @@ void frmHiScores::GetScores()
     book_.reload();
 }
 
+// The name kept for an entry made without one is shown in the player's
+// language; the file keeps its own bytes.
+QString frmHiScores::shownName(const QByteArray &name)
+{
+    return name == scores::storedName({}) ? tr(" NO NAME  ") : scores::decodeName(name);
+}
+
 void frmHiScores::showEntries(const Table &table)
 {
     shown_ = table;
     for (std::size_t i = 0; i < table.size(); ++i) {
         lblScore_[i]->setText(QString::number(table[i].score));
-        lblName_[i]->setText(scores::decodeName(table[i].name));
+        lblName_[i]->setText(shownName(table[i].name));
     }
 }
 
@@ -172,7 +179,7 @@ QString frmHiScores::tableText() const
             i = last;
             continue;
         }
-        const QString name = scores::decodeName(shown_[std::size_t(i)].name).trimmed();
+        const QString name = shownName(shown_[std::size_t(i)].name).trimmed();
         const int score = shown_[std::size_t(i)].score;
         rows.append((i == playerRow_ ? tr("#%1, %2, %3, your score.") : tr("#%1, %2, %3."))
                         .arg(QString::number(i + 1), name, QString::number(score)));   // one pass: a name may hold "%3"

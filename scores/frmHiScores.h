@@ -47,6 +47,7 @@ private:
     void cmdOkay_Click();
     void cmdClear_Click();
     void showEntries(const scores::Table &table);
+    static QString shownName(const QByteArray &name);
     // The table as a listener hears it: a row an entry, the player's new
     // entry named, the empty places at the end together.
     QString tableText() const;

@@ -10,15 +10,20 @@
 
 namespace ui {
 
+QRect Button::captionArea(QSize size) const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(), size);
+    const int Padding = int(std::lround(4 * scale()));
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(Padding, 0, -Padding, 0);
+}
+
 void Button::paintEvent(QPaintEvent *event)
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    // Some room at the sides, so a wrapped caption never touches the edges.
-    const int Padding = int(std::lround(4 * scale()));
-    const QRect textArea = style()
-                               ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                               .adjusted(Padding, 0, -Padding, 0);
+    const QRect textArea = captionArea(size());
     if (option.fontMetrics.horizontalAdvance(QString(text()).remove(QLatin1Char('&'))) <=
         textArea.width()) {
         QPushButton::paintEvent(event);

@@ -12,6 +12,10 @@ class Button : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // Where the caption goes in a button of `size`: inside its frame, with
+    // some room at the sides, so a wrapped caption never touches the edges.
+    QRect captionArea(QSize size) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -1,8 +1,10 @@
 #include "ui/Layout.h"
 
+#include "ui/Button.h"
 #include "ui/Scale.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -22,27 +24,89 @@ QFont scaledFont(const QFont &designed, double factor)
     return font;
 }
 
+bool textFits(const QWidget *control, const QFont &font, QSize size, int roomBelow)
+{
+    const QFontMetrics metrics(font);
+    if (const auto *button = qobject_cast<const Button *>(control)) {
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        const QRect area = button->captionArea(size);
+        const QRect needed = metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+        return text.isEmpty() || (needed.width() <= area.width() && needed.height() <= area.height());
+    }
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (!label || label->text().isEmpty())
+        return true;
+    const int width = size.width() - label->contentsMargins().left() - label->contentsMargins().right();
+    if (!label->wordWrap())
+        return metrics.horizontalAdvance(label->text()) <= width;
+    // A wrapping label grows downwards as far as the next control below it.
+    for (const QString &word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) > width)
+            return false;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, label->text());
+    return needed.height() <= std::max(size.height(), roomBelow);
+}
+
 void Layout::add(QWidget *control, const QRect &twips, const QFont &font)
 {
     controls_.append({control, twips, font, std::max(0, font.pixelSize())});
-    place(controls_.last(), scale(), {});
+    factor_ = scale();
+    place(controls_.last(), factor_, {});
 }
 
-void Layout::apply(double factor, QPoint origin) const
+void Layout::apply(double factor, QPoint origin)
 {
+    factor_ = factor;
     for (const Control &c : controls_)
         place(c, factor, origin);
+}
+
+void Layout::fit(QWidget *control) const
+{
+    for (const Control &c : controls_)
+        if (c.widget == control)
+            fitText(c, factor_);
+}
+
+// A text too long for its control at the designed font is set smaller, a
+// pixel at a time, down to three quarters of the font's size: a translation
+// that runs longer than the English still shows whole.
+void Layout::fitText(const Control &c, double factor) const
+{
+    if (!c.pixels)
+        return;
+    const QSize size = scaled(c.twips, factor).size();
+    // Down to the next control below it, or the window's foot.
+    int below = c.widget->parentWidget() ? int(c.widget->parentWidget()->height() * 15 / factor) : 0;
+    for (const Control &other : controls_)
+        if (other.widget && other.widget != c.widget && other.widget->parentWidget() == c.widget->parentWidget() &&
+            other.twips.top() > c.twips.top() && other.twips.left() < c.twips.right() &&
+            other.twips.right() > c.twips.left())
+            below = std::min(below, other.twips.top());
+    // A pixel is kept clear: big figures reach a little above their box.
+    const int room = scaled(QRect(0, c.twips.top(), 1, std::max(0, below - c.twips.top())), factor).height() - 1;
+    const int designed = std::max(1, int(std::lround(c.pixels * factor)));
+    const int smallest = std::max(1, int(std::ceil(designed * 0.75)));
+    QFont font = scaledFont(c.font, factor);
+    bool fits = false;
+    for (int pixels = designed; pixels >= smallest && !fits; --pixels) {
+        font.setPixelSize(pixels);
+        fits = textFits(c.widget, font, size, room);
+    }
+    // At the smallest size, narrower letters, as a condensed face has them.
+    for (int stretch = 95; stretch >= 75 && !fits; stretch -= 5) {
+        font.setStretch(stretch);
+        fits = textFits(c.widget, font, size, room);
+    }
+    if (c.widget->font() != font)
+        c.widget->setFont(font);
 }
 
 void Layout::place(const Control &c, double factor, QPoint origin) const
 {
     if (!c.widget)
         return;
-    if (c.pixels) {
-        const int pixels = std::max(1, int(std::lround(c.pixels * factor)));
-        if (c.widget->font().pixelSize() != pixels)
-            c.widget->setFont(scaledFont(c.font, factor));
-    }
+    fitText(c, factor);
     // The origin moves the window's own controls; those inside a panel move
     // with the panel.
     QRect r = scaled(c.twips, factor);

@@ -22,7 +22,9 @@ public:
     // font (pixel size) keeps its own. It is placed at once, at the factor now.
     void add(QWidget *control, const QRect &twips, const QFont &font = {});
     // Every control at `factor`, with the designed origin at `origin` (pixels).
-    void apply(double factor, QPoint origin = {}) const;
+    void apply(double factor, QPoint origin = {});
+    // Fits a control's new text to it (see place()).
+    void fit(QWidget *control) const;
 
 private:
     using QObject::QObject;
@@ -34,11 +36,18 @@ private:
         int pixels;   // the font's designed pixel size; 0 for none
     };
     void place(const Control &control, double factor, QPoint origin) const;
+    void fitText(const Control &control, double factor) const;
 
     QList<Control> controls_;
+    double factor_ = 1.0;
 };
 
 // The designed font at `factor`.
 QFont scaledFont(const QFont &designed, double factor);
+
+// Whether a label's or a button's text lies whole inside a control of `size`
+// in `font`: on one line, or on as many as it has room for where it wraps; a
+// wrapping label has `roomBelow` pixels down to the next control.
+bool textFits(const QWidget *control, const QFont &font, QSize size, int roomBelow = 0);
 
 } // namespace ui

@@ -18,6 +18,7 @@
 #include "ui/FocusStyle.h"
 #include "ui/Keys.h"
 #include "ui/Placement.h"
+#include "windows/OwnerDetails.h"
 #include "windows/frmMenu.h"
 
 #include <QAction>
@@ -26,7 +27,10 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QLabel>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTranslator>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -294,13 +298,163 @@ private slots:
     }
 };
 
+// ---------------------------------------------------------------- every language
+
+// The rectangle a control's text takes, in its window: a label's as its
+// alignment puts it, wrapped where the label wraps; a button's wrapped in
+// the room its style leaves inside its frame. Empty where the text lies
+// outside the control.
+QRect textPlace(const QWidget *control, QString *why)
+{
+    const QFontMetrics metrics(control->font());
+    const QPoint at = control->mapTo(control->window(), QPoint());
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap,
+                                                QString(button->text()).remove('&'));
+        *why = QStringLiteral("%1 in %2").arg(text.width()).arg(room.width());
+        return room.contains(text) ? text.translated(at) : QRect();
+    }
+    const auto *label = static_cast<const QLabel *>(control);
+    const QRect room = label->contentsRect();
+    QSize size(metrics.horizontalAdvance(label->text()), metrics.height());
+    if (label->wordWrap()) {
+        size = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, label->text()).size();
+        for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
+            size.setWidth(std::max(size.width(), metrics.horizontalAdvance(word)));
+    }
+    *why = QStringLiteral("%1x%2 in %3x%4").arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height());
+    // A single line may reach below a label cut to its caption's height.
+    const bool fits = size.width() <= room.width() &&
+                      (size.height() <= room.height() || size.height() <= metrics.height());
+    QRect text = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size.boundedTo(room.size()), room);
+    // A line's own letters, for what it may lie over: lines of big type are
+    // set closer than their fonts' full height.
+    if (!label->wordWrap()) {
+        const QRect ink = metrics.tightBoundingRect(label->text());
+        text.setTop(room.top() + metrics.ascent() + ink.top());
+        text.setBottom(room.top() + metrics.ascent() + ink.bottom());
+    }
+    *why += QStringLiteral(" [%1] %2,%3 %4x%5").arg(label->text()).arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height());
+    return fits ? text.translated(at) : QRect();
+}
+
+// Every visible text of `window` whole in its control, inside the window,
+// and clear of every other text.
+void wordsFit(QWidget *window, const QString &where)
+{
+    QList<QPair<QString, QRect>> placed;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(control);
+        const auto *button = qobject_cast<QPushButton *>(control);
+        if ((!label && !button) || !control->isVisibleTo(window) || control->window() != window ||
+            (label ? label->text() : button->text()).trimmed().isEmpty())
+            continue;
+        const QString name = where + QLatin1Char(' ') + control->objectName();
+        QString why;
+        const QRect text = textPlace(control, &why);
+        QVERIFY2(!text.isEmpty(), qPrintable(name + QLatin1String(" cut: ") + why));
+        QVERIFY2(window->rect().contains(text), qPrintable(name + QLatin1String(" outside its window")));
+        for (const auto &[other, rect] : placed)
+            QVERIFY2(!rect.intersects(text), qPrintable(name + QLatin1String(" over ") + other + why));
+        placed.append({control->objectName(), text});
+    }
+}
+
+// Whether a text has come through the pseudo-translation: lengthened, in
+// accented letters. Figures and the owner's details are no words.
+bool translated(const QString &text)
+{
+    static const QRegularExpression letters(QStringLiteral("[A-Za-z]"));
+    static const QString accented = QString::fromUtf8("áéíöüýçñšÅÉÍÖÜÝÇÑŠŀőŕḿṕũďôĺṫťẃäŷ");
+    if (!text.contains(letters) || QStringList{owner::Author, owner::PlayTester1, owner::PlayTester2,
+                                                owner::SkullArtist, owner::SkullArtistEmail,
+                                                owner::MakerAddress, QStringLiteral("Quintrel"),
+                                                QStringLiteral("quintrel")}
+                                       .contains(text))
+        return true;
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return accented.contains(c); });
+}
+
+void switchLanguage(const QString &language)
+{
+    qDeleteAll(qApp->findChildren<QTranslator *>());
+    if (language == QLatin1String("pseudo"))
+        useLanguage(*qApp, QLocale(QLocale::English), QStringLiteral(QUINTREL_PSEUDO));
+    else
+        useLanguage(*qApp, QLocale(language));
+}
+
+class Words : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("scale");
+        for (const char *language : {"de", "fr", "es", "pseudo"})
+            for (double scale : {0.75, 1.0, 1.5, 2.0})
+                QTest::addRow("%s at %g", language, scale) << QString::fromLatin1(language) << scale;
+    }
+    // Each window in each language, at each size: every caption, label and
+    // button whole in its control, nothing over anything else. Under the
+    // pseudo-translation no text is still plain English.
+    void everyTextFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, scale);
+        switchLanguage(language);
+        auto cleanup = qScopeGuard([] { switchLanguage(QStringLiteral("en")); });
+        Table t;
+        t.w.show();
+        t.w.resize(int(592 * scale), int(453 * scale));
+        QTRY_VERIFY(std::abs(t.w.tableScale() - scale) < 0.01);
+        t.w.table().deal();
+        auto check = [&](QWidget *window, const char *name, QSize) {
+            const QString where = QStringLiteral("%1 %2 at %3").arg(language, QLatin1String(name)).arg(scale);
+            wordsFit(window, where);
+            if (language != QLatin1String("pseudo"))
+                return;
+            QVERIFY2(translated(window->windowTitle()), qPrintable(where + QLatin1String(": ") + window->windowTitle()));
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<const QLabel *>(control);
+                const auto *button = qobject_cast<const QAbstractButton *>(control);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                if (control->isVisibleTo(window))
+                    QVERIFY2(translated(text), qPrintable(where + QLatin1String(": ") + text));
+                QVERIFY2(translated(control->accessibleName()),
+                         qPrintable(where + QLatin1String(": ") + control->accessibleName()));
+            }
+        };
+        // The table under each banner of a round and its count.
+        const QLabel *banner = t.w.findChild<QLabel *>("lblBonusTxt");
+        QStringList seen;
+        for (int steps = 0; steps < 400; ++steps) {
+            if (t.w.table().phase() == game::Phase::Playing)
+                t.w.table().takeScore();
+            if (banner->isVisible() && !seen.contains(banner->text())) {
+                seen << banner->text();
+                check(&t.w, "frmQuintrel", {});
+            }
+            if (t.w.table().phase() == game::Phase::Over)
+                break;
+            t.pacer.fire();
+        }
+        QVERIFY2(seen.size() >= 4, qPrintable(seen.join('|')));   // rounds, counts, GAME OVER
+        t.eachWindow(check);
+    }
+};
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new ui::FocusStyle);
     ui::keepWindowsOnScreen();
     useLanguage(app, QLocale(QLocale::English));
-    Layout test;
-    return QTest::qExec(&test, argc, argv);
+    Layout layout;
+    Words words;
+    return QTest::qExec(&layout, argc, argv) | QTest::qExec(&words, argc, argv);
 }
 #include "tst_layout.moc"
