@@ -24,17 +24,23 @@ Narrator::Narrator(const game::Table &table, ui::Announcer &announcer,
     : QObject(parent), table_(table), announcer_(announcer), cardName_(std::move(cardName))
 {
     using game::Table;
-    for (int p = 0; p < game::PlaceCount; ++p)
-        known_[std::size_t(p)] = table.place(p);
-    connect(&table, &Table::placeChanged, this, &Narrator::placeChanged);
     connect(&table, &Table::bannerChanged, this, &Narrator::bannerChanged);
     connect(&table, &Table::secondsLeftChanged, this, &Narrator::secondsLeftChanged);
-    connect(&table, &Table::cardsLeftChanged, this, &Narrator::cardsLeftChanged);
-    connect(&table, &Table::elevensChanged, this, [this](int shown) {
-        if (table_.phase() == Phase::Playing && shown > 0) {
-            elevenTold_ = false;
-            scoreBeforeEleven_ = table_.score();
-        }
+    connect(&table, &Table::cardSelected, this, [this](int place, bool selected, int sum) {
+        say((selected ? tr("%1, selected, %2") : tr("%1, unselected, %2")).arg(cardAt(place), total(sum)));
+    });
+    connect(&table, &Table::elevenMade, this, [this](int points, const QList<int> &) {
+        say(tr("Eleven, %n point(s), score %1", nullptr, points).arg(table_.score()));
+    });
+    connect(&table, &Table::gapFilled, this, [this](int, game::Card card) {
+        say(tr("No card turned: the drawn %1 fills the gap in the pyramid").arg(cardName_(card.face())));
+    });
+    connect(&table, &Table::turned, this, [this](game::Card card, int left) {
+        say(tr("Turned %1, %2 left").arg(cardName_(card.face()), cards(left)));
+    });
+    // A count is told with its amount when it ends.
+    connect(&table, &Table::countFinished, this, [this](game::BannerKind kind, int amount) {
+        say(tr("%1 %2", "a banner and its amount").arg(bannerCaption({kind})).arg(amount));
     });
 }
 
@@ -48,7 +54,7 @@ QString Narrator::state() const
             .arg(elevens(table_.gameElevens()));
     return tr("Score %1, %2 left, %3, %4 left, round %5")
         .arg(table_.score())
-        .arg(seconds(secondsLeft_), elevens(table_.elevens()), cards(cardsLeft_))
+        .arg(seconds(table_.secondsLeft()), elevens(table_.elevens()), cards(table_.cardsLeft()))
         .arg(table_.round());
 }
 
@@ -78,7 +84,7 @@ QString Narrator::tableText() const
     rows.append(drawn.shows == PlaceState::Shows::Face ? tr("Drawn card: %1").arg(cardAt(game::DrawnPlace))
                                                        : tr("No drawn card"));
     rows.append(table_.place(game::DeckPlace).shows == PlaceState::Shows::Back
-                    ? tr("Deck: %1").arg(cards(cardsLeft_))
+                    ? tr("Deck: %1").arg(cards(table_.cardsLeft()))
                     : tr("The deck is empty"));
     return rows.join(tr(". ", "between the rows"));
 }
@@ -97,50 +103,13 @@ QString Narrator::cardAt(int place) const
     return cardName_(table_.place(place).card.face());
 }
 
-QString Narrator::totalNow() const
+QString Narrator::total(int total) const
 {
-    const int total = table_.runningTotal().value_or(0);
     return total > 11 ? tr("total %1, over eleven").arg(total) : tr("total %1").arg(total);
-}
-
-void Narrator::placeChanged(int place)
-{
-    const PlaceState was = known_[std::size_t(place)];
-    const PlaceState now = table_.place(place);
-    known_[std::size_t(place)] = now;
-    if (table_.phase() != Phase::Playing && table_.phase() != Phase::Counting)
-        return;
-    const bool sameCard = was.shows == PlaceState::Shows::Face && now.shows == PlaceState::Shows::Face &&
-                          was.card == now.card;
-    if (sameCard && now.selected && !was.selected) {
-        say(tr("%1, selected, %2").arg(cardAt(place), totalNow()));
-    } else if (sameCard && was.selected && !now.selected && table_.phase() == Phase::Playing) {
-        say(tr("%1, unselected, %2").arg(cardAt(place), totalNow()));
-    } else if (was.selected && !sameCard) {
-        // The selected cards have gone as an eleven: told once for them all.
-        if (!elevenTold_) {
-            elevenTold_ = true;
-            const int points = table_.score() - scoreBeforeEleven_;
-            say(tr("Eleven, %n point(s), score %1", nullptr, points).arg(table_.score()));
-        }
-    } else if (place < game::TablePlaces && was.shows == PlaceState::Shows::Nothing &&
-               now.shows == PlaceState::Shows::Face) {
-        say(tr("No card turned: the drawn %1 fills the gap in the pyramid")
-                .arg(cardAt(place)));
-    }
-}
-
-void Narrator::cardsLeftChanged(int cards)
-{
-    const bool turned = table_.phase() == Phase::Playing && cards == cardsLeft_ - 1;
-    cardsLeft_ = cards;
-    if (turned)
-        say(tr("Turned %1, %2 left").arg(cardAt(game::DrawnPlace), this->cards(cards)));
 }
 
 void Narrator::secondsLeftChanged(int seconds)
 {
-    secondsLeft_ = seconds;
     if (table_.phase() != Phase::Playing || seconds <= 0)
         return;
     if (seconds <= 10 || (seconds % 30 == 0 && seconds < game::SecondsPerRound))
@@ -151,11 +120,9 @@ void Narrator::bannerChanged(const game::Banner &banner)
 {
     using game::BannerKind;
     const bool another = banner.kind != banner_.kind || banner.round != banner_.round;
-    // A count is told when its first step comes, every so many steps as it
-    // goes, and with its amount when its banner gives way; a fixed amount
-    // (CLEAR SCREEN) is told with its banner.
-    if (another && banner_.amountShown && countSteps_ > 0)
-        say(tr("%1 %2", "a banner and its amount").arg(bannerCaption(banner_)).arg(banner_.amount.value_or(0)));
+    // A count is told when its first step comes and every so many steps as
+    // it goes (its end is a countFinished); a fixed amount (CLEAR SCREEN) is
+    // told with its banner.
     if (another)
         countSteps_ = 0;
     if (another && banner.amountShown && banner.amount) {
@@ -166,7 +133,7 @@ void Narrator::bannerChanged(const game::Banner &banner)
         else if (countSteps_ % StepsBetweenWords == 0)
             say(QString::number(*banner.amount));
     } else if (another && banner.kind == BannerKind::GameOver) {
-        say(tr("%1, final score %2").arg(bannerCaption(banner)).arg(table_.score()));
+        say(tr("%1, final score %2").arg(bannerCaption(banner)).arg(banner.amount.value_or(0)));
     } else if (another && banner.kind == BannerKind::Round) {
         // A new round's banner comes with a whole new table.
         announcer_.say(bannerCaption(banner), ui::Announcer::LongSettleMs);

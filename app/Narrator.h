@@ -8,7 +8,6 @@
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 
 namespace ui { class Announcer; }
@@ -34,25 +33,18 @@ public:
     void sayPlace(int place, int places);
 
 private:
-    void placeChanged(int place);
     void bannerChanged(const game::Banner &banner);
     void secondsLeftChanged(int seconds);
-    void cardsLeftChanged(int cards);
     QString cardAt(int place) const;
     QString seconds(int n) const;
     QString elevens(int n) const;
     QString cards(int n) const;
-    QString totalNow() const;
+    QString total(int total) const;
     void say(const QString &message);
 
     const game::Table &table_;
     ui::Announcer &announcer_;
     std::function<QString(int)> cardName_;
-    std::array<game::PlaceState, game::PlaceCount> known_{};
     game::Banner banner_;
-    int secondsLeft_ = game::SecondsPerRound;
-    int cardsLeft_ = 30;
-    int scoreBeforeEleven_ = 0;
-    bool elevenTold_ = true;
     int countSteps_ = 0;   // of the count now running
 };

@@ -116,8 +116,8 @@ frmQuintrel::frmQuintrel(const Services &services)
     connect(&book_, &scores::ScoreBook::trouble, this, [this](const QString &message) {
         services_.dialogs.message(message, platform::Buttons::Ok, platform::Icon::Warning);
     });
+    connect(&book_, &scores::ScoreBook::cardBackChanged, this, &frmQuintrel::useCardBack);
     book_.open();
-    useCardBack(book_.cardBack());
 }
 
 frmQuintrel::~frmQuintrel() = default;
@@ -224,14 +224,6 @@ void frmQuintrel::buildControls()
     lblBonusScore_->hide();
     cmdTake_->hide();
 
-    // The round clock. A precise timer keeps its ticks on whole seconds from
-    // the start, so a round does not drift.
-    clock_ = new QTimer(this);
-    clock_->setObjectName(QStringLiteral("Timer1"));
-    clock_->setInterval(1000);
-    clock_->setTimerType(Qt::PreciseTimer);
-    connect(clock_, &QTimer::timeout, &table_, &game::Table::tick);
-
     // The desktop's own keys for a new game and for quitting: Ctrl+N deals
     // only where Deal could be pressed, Ctrl+Q leaves as Exit and the close
     // box do, in a round too.
@@ -293,7 +285,8 @@ void frmQuintrel::addBetweenRoundsKeys()
         {cmdDeal_, tr("Deal is there between rounds")},
     }};
     for (const auto &[button, why] : keys) {
-        auto *action = new QAction(this);
+        auto *action = new QAction(why, this);
+        action->setObjectName(QLatin1String("actWhyNo") + button->objectName());
         action->setShortcut(QKeySequence::mnemonic(button->text()));
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, why] { ui::Announcer::of(this).say(why); });
@@ -372,7 +365,6 @@ void frmQuintrel::bindTable()
     connect(&table_, &Table::elevensChanged, this,
             [this, show](int shown) { show(lblEleven_, tr("Elevens %1"), shown); });
     connect(&table_, &Table::cardsLeftChanged, this, [this, show](int cards) {
-        cardsLeft_ = cards;
         show(lblCardsLeft_, tr("Cards left %1"), cards);
         showPlace(game::DeckPlace);
     });
@@ -384,12 +376,6 @@ void frmQuintrel::bindTable()
         lblRunTot_->setText(total ? number(*total) : QString());
         // Read as a number where no card is selected too.
         lblRunTot_->setAccessibleName(tr("Running total %1").arg(total.value_or(0)));
-    });
-    connect(&table_, &Table::clockRunningChanged, this, [this](bool running) {
-        if (running)
-            clock_->start();
-        else
-            clock_->stop();
     });
     // Both wait for a dialog, so they run once the table has finished its step.
     connect(&table_, &Table::timeUp, this, [this] {
@@ -416,7 +402,7 @@ void frmQuintrel::showPlace(int index)
     const QString nameBefore = place->accessibleName();
     switch (state.shows) {
     case PlaceState::Shows::Back:
-        place->showBack(cardBack_);
+        place->showBack(book_.cardBack());
         break;
     case PlaceState::Shows::Face:
         place->showFace(state.card.face());
@@ -444,7 +430,7 @@ void frmQuintrel::nameForReader(int index, const PlaceState &state)
     CardPicture *place = places_[std::size_t(index)];
     QString name, description;
     if (index == game::DeckPlace) {
-        name = table_.phase() == Phase::Idle ? tr("Deck") : tr("Deck, %n card(s)", nullptr, cardsLeft_);
+        name = table_.phase() == Phase::Idle ? tr("Deck") : tr("Deck, %n card(s)", nullptr, table_.cardsLeft());
     } else if (state.shows == PlaceState::Shows::Face) {
         name = cards::faceName(state.card.face());
         if (state.selected)
@@ -530,7 +516,7 @@ void frmQuintrel::showBanner(const game::Banner &banner)
     lblBonusScore_->setVisible(banner.amountShown);
     // A listener hears the banner and each step of a count as a change of
     // the banner's name.
-    lblBonusTxt_->setAccessibleName(banner.amount ? tr("%1 %2", "a banner and its amount").arg(title).arg(*banner.amount)
+    lblBonusTxt_->setAccessibleName(banner.amountShown && banner.amount ? tr("%1 %2", "a banner and its amount").arg(title).arg(*banner.amount)
                                                   : title);
 }
 
@@ -542,7 +528,6 @@ void frmQuintrel::showBestScore(std::int32_t best)
 
 void frmQuintrel::useCardBack(int back)
 {
-    cardBack_ = back;
     for (int p = 0; p < game::PlaceCount; ++p)
         if (table_.place(p).shows == PlaceState::Shows::Back)
             places_[std::size_t(p)]->showBack(back);
@@ -561,20 +546,17 @@ frmHiScores &frmQuintrel::hiScores()
 frmMenu &frmQuintrel::menu()
 {
     if (!menu_) {
-        menu_ = std::make_unique<frmMenu>(services_.dialogs, services_.systemInfo, this);
+        menu_ = std::make_unique<frmMenu>(services_.dialogs, services_.systemInfo,
+                                          [this] { return book_.cardBack(); }, this);
         connect(menu_.get(), &frmMenu::closed, this, &frmQuintrel::takeInputBack);
-        connect(menu_.get(), &frmMenu::backChosen, this, [this](int back) {
-            // Shown for this run even when it could not be saved.
-            book_.setCardBack(back);
-            useCardBack(back);
-        });
+        // Shown for this run even when it could not be saved.
+        connect(menu_.get(), &frmMenu::backChosen, &book_, &scores::ScoreBook::setCardBack);
     }
     return *menu_;
 }
 
 void frmQuintrel::openMenu()
 {
-    menu().setCardBack(cardBack_);
     setEnabled(false);
     menu().showWindow();
 }

@@ -96,8 +96,6 @@ private:
     Services services_;
     game::Table table_;
     scores::ScoreBook book_;
-    int cardBack_ = 0;
-    int cardsLeft_ = 30;
 
     std::array<CardPicture *, game::PlaceCount> places_{};
     QPushButton *cmdMenu_ = nullptr, *cmdScores_ = nullptr, *cmdTake_ = nullptr,
@@ -106,7 +104,6 @@ private:
            *lblBonusScore_ = nullptr, *lblRunTot_ = nullptr, *lblCardsLeft_ = nullptr,
            *lblScoreTot_ = nullptr;
     QProgressBar *progressBar_ = nullptr;
-    QTimer *clock_ = nullptr;
     Narrator *narrator_ = nullptr;
     bool focusToBeTold_ = false;
 

@@ -148,7 +148,7 @@ void Table::tick()
         emit timeUp();
         return;
     }
-    emit secondsLeftChanged(--secondsLeft_);
+    showSeconds(--secondsLeft_);
 }
 
 void Table::acknowledgeTimeUp()
@@ -160,10 +160,12 @@ void Table::acknowledgeTimeUp()
 
 // ---------------------------------------------------------------- selecting and removing
 
-void Table::unselect(int place)
+void Table::unselect(int place, bool told)
 {
     selected_[std::size_t(place)] = false;
     setRunningTotal(runningTotal_.value_or(0) - cards_[std::size_t(place)]->value());
+    if (told)
+        emit cardSelected(place, false, *runningTotal_);
 }
 
 void Table::select(int place)
@@ -173,8 +175,10 @@ void Table::select(int place)
     setRunningTotal(total);
     // Below 11 the selection waits for more cards; above, for the player to
     // unselect some.
-    if (total != 11)
+    if (total != 11) {
+        emit cardSelected(place, true, total);
         return;
+    }
     ++elevens_;
     ++gameElevens_;
     emit elevensChanged(elevens_);
@@ -186,18 +190,23 @@ void Table::select(int place)
 void Table::removeSelected()
 {
     const bool drawnLeft = selected_[DrawnPlace];
+    QList<int> places;
+    int points = 0;
     for (int p = 0; p <= DrawnPlace; ++p) {
         if (!selected_[std::size_t(p)])
             continue;
         selected_[std::size_t(p)] = false;
         cards_[std::size_t(p)].reset();
-        setScore(score_ + Points[std::size_t(p)]);
+        places.append(p);
+        points += Points[std::size_t(p)];
     }
+    setScore(score_ + points);
     // When the drawn card has just left its place, the one it covered comes back.
     if (drawnLeft && !cards_[DrawnPlace] && !covered_.empty()) {
         cards_[DrawnPlace] = covered_.back();
         covered_.pop_back();
     }
+    emit elevenMade(points, places);
     if (tableCleared())
         startClearBonus();
 }
@@ -205,8 +214,10 @@ void Table::removeSelected()
 // The Turn: a click on the deck.
 void Table::turn()
 {
+    // The drawn card leaves its place or goes under the new one: what
+    // happens to it is told, not that it is no longer selected.
     if (selected_[DrawnPlace])
-        unselect(DrawnPlace);
+        unselect(DrawnPlace, false);
     if (cards_[DrawnPlace]) {
         // A drawn card still showing fills the first empty place in the
         // table's order (the lowest number, so usually the highest on
@@ -223,6 +234,7 @@ void Table::turn()
                 cards_[DrawnPlace] = covered_.back();
                 covered_.pop_back();
             }
+            emit gapFilled(int(empty - cards_.begin()), **empty);
             return;
         }
         // Otherwise the new card covers it, until the new one is used.
@@ -230,11 +242,13 @@ void Table::turn()
     }
     cards_[DrawnPlace] = deck_.at(deckPosition_);
     ++deckPosition_;
-    emit cardsLeftChanged(Deck::Size + 1 - deckPosition_);
+    const int left = Deck::Size + 1 - deckPosition_;
     if (deckPosition_ > Deck::Size) {
         deckEmpty_ = true;
         deckPosition_ = Deck::Size;
     }
+    showCards(left);
+    emit turned(*cards_[DrawnPlace], left);
 }
 
 // ---------------------------------------------------------------- rounds and bonuses
@@ -253,8 +267,8 @@ void Table::startRound()
     elevens_ = 0;
     emit elevensChanged(0);
     secondsLeft_ = SecondsPerRound;
-    emit secondsLeftChanged(secondsLeft_);
-    emit cardsLeftChanged(Deck::Size + 1 - deckPosition_);
+    showSeconds(secondsLeft_);
+    showCards(Deck::Size + 1 - deckPosition_);
     if (round_ == 1) {
         setScore(0);
         gameElevens_ = 0;
@@ -312,11 +326,11 @@ void Table::countStep()
         break;
     case Step::TimeBonus:
         each = TimeBonusEach;
-        emit secondsLeftChanged(left);
+        showSeconds(left);
         break;
     case Step::CardsLeft:
         each = CardsLeftBonusEach;
-        emit cardsLeftChanged(left);
+        showCards(left);
         break;
     default:
         return;
@@ -352,6 +366,8 @@ void Table::advance()
 
 void Table::finishCount()
 {
+    if (stepsTotal_ > 0)
+        emit countFinished(banner_.kind, bonus_);
     switch (step_) {
     case Step::CardsLeft:
         // The cleared table then ends its round like Take Score.
@@ -379,7 +395,7 @@ void Table::finishCount()
 void Table::endGame()
 {
     round_ = 1;
-    setBanner({BannerKind::GameOver, 0, false, {}});
+    setBanner({BannerKind::GameOver, 0, false, score_});
     setPhase(Phase::Over);
     emit gameOver(score_);
 }
@@ -420,7 +436,23 @@ void Table::setClockRunning(bool running)
     if (clockRunning_ == running)
         return;
     clockRunning_ = running;
+    if (running)
+        pacer_.startClock(1000, this, [this] { tick(); });
+    else
+        pacer_.stopClock();
     emit clockRunningChanged(running);
+}
+
+void Table::showSeconds(int seconds)
+{
+    secondsShown_ = seconds;
+    emit secondsLeftChanged(seconds);
+}
+
+void Table::showCards(int cards)
+{
+    cardsShown_ = cards;
+    emit cardsLeftChanged(cards);
 }
 
 void Table::publish()

@@ -62,7 +62,9 @@ struct Banner {
     BannerKind kind = BannerKind::None;
     int round = 0;                // of a Round banner
     bool amountShown = false;
-    std::optional<int> amount;    // blank until the first step of a count
+    // Blank until the first step of a count; GAME OVER's is the final
+    // score, which is not shown under it.
+    std::optional<int> amount;
     bool operator==(const Banner &) const = default;
 };
 
@@ -77,6 +79,8 @@ public:
     void deal();
     void clickPlace(int place);
     void takeScore();
+    // One second of the round clock. The table runs its clock itself, through
+    // the pacer; a test may tick it by hand.
     void tick();
     // The player has seen that the time is up: the round ends.
     void acknowledgeTimeUp();
@@ -87,6 +91,10 @@ public:
     int score() const { return score_; }
     int round() const { return round_; }
     int elevens() const { return elevens_; }
+    // The time bar's seconds and the deck's cards as shown: during a count,
+    // what is left to count.
+    int secondsLeft() const { return secondsShown_; }
+    int cardsLeft() const { return cardsShown_; }
     // The elevens of every round of the game so far, or of the game just over.
     int gameElevens() const { return gameElevens_; }
     std::optional<int> runningTotal() const { return runningTotal_; }
@@ -109,6 +117,19 @@ signals:
     void timeUp();
     void gameOver(int finalScore);
 
+    // --- What the player did, as it happened.
+    // A card was selected or unselected; `total` is the selection's sum now.
+    // (The card that makes eleven is not told: the eleven is.)
+    void cardSelected(int place, bool selected, int total);
+    // The selected cards made eleven and left `places`, worth `points`.
+    void elevenMade(int points, const QList<int> &places);
+    // A Turn showed `card` from the deck, `cardsLeft` still in it.
+    void turned(game::Card card, int cardsLeft);
+    // A Turn moved the drawn `card` into the gap at `place`; none was turned.
+    void gapFilled(int place, game::Card card);
+    // A count of `kind` has ended at `amount` (told only for a count of steps).
+    void countFinished(game::BannerKind kind, int amount);
+
 private:
     enum class Step { None, RoundBanner, ClearPause, CardsLeft, Elevens, TimeBonus };
     enum class Input { Deal, Place, TakeScore, Tick, TimeUpSeen };
@@ -116,7 +137,7 @@ private:
     bool accepts(Input input) const;
     bool isOpen(int place) const;
     void select(int place);
-    void unselect(int place);
+    void unselect(int place, bool told = true);
     void turn();
     void removeSelected();
     bool tableCleared() const;
@@ -135,6 +156,8 @@ private:
     void setRunningTotal(std::optional<int> total);
     void setBanner(const Banner &banner);
     void setClockRunning(bool running);
+    void showSeconds(int seconds);
+    void showCards(int cards);
     // Announces every place whose look has changed since it was last announced.
     void publish();
 
@@ -156,6 +179,8 @@ private:
     int elevens_ = 0;
     int gameElevens_ = 0;
     int secondsLeft_ = SecondsPerRound;
+    int secondsShown_ = SecondsPerRound;
+    int cardsShown_ = Deck::Size + 1 - 23;   // before the first Turn
     int round_ = 1;
     bool clockRunning_ = false;
     Banner banner_;

@@ -14,6 +14,15 @@ TimerPacer::TimerPacer()
         if (step && owner_)
             step();
     });
+    // A precise timer keeps the ticks on whole seconds from the start, so
+    // that a round does not drift.
+    clock_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&clock_, &QTimer::timeout, [this] {
+        // The tick may stop the clock: it runs from a copy.
+        const auto tick = tick_;
+        if (tick && clockOwner_)
+            tick();
+    });
 }
 
 void TimerPacer::after(int ms, const QObject *owner, std::function<void()> step)
@@ -27,6 +36,19 @@ void TimerPacer::cancel()
 {
     timer_.stop();
     step_ = nullptr;
+}
+
+void TimerPacer::startClock(int ms, const QObject *owner, std::function<void()> tick)
+{
+    clockOwner_ = owner;
+    tick_ = std::move(tick);
+    clock_.start(ms);
+}
+
+void TimerPacer::stopClock()
+{
+    clock_.stop();
+    tick_ = nullptr;
 }
 
 } // namespace platform

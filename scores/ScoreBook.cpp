@@ -314,7 +314,8 @@ void ScoreBook::open()
 
     setBest(scoreAt(hiscores, 1));
     const int back = cardBackFrom(cardbacks);
-    back_ = back >= 0 && back < CardBacks ? back : 0;
+    if (const int shown = back >= 0 && back < CardBacks ? back : 0; std::exchange(back_, shown) != shown)
+        emit cardBackChanged(shown);
 }
 
 void ScoreBook::reload()
@@ -390,7 +391,8 @@ bool ScoreBook::clear()
 
 bool ScoreBook::setCardBack(int back)
 {
-    back_ = back;
+    if (std::exchange(back_, back) != back)
+        emit cardBackChanged(back);
     Trouble trouble(true);
     bool saved = false;
     {

@@ -51,6 +51,8 @@ signals:
     // The table as its files hold it (what could be read of them).
     void tableChanged(const scores::Table &table);
     void bestScoreChanged(std::int32_t best);
+    // The card back to show, as read at the start or chosen since.
+    void cardBackChanged(int back);
     // One message a command, telling every file in trouble and what follows.
     void trouble(const QString &message);
 

@@ -28,12 +28,13 @@ Window &once(std::unique_ptr<Window> &window, frmMenu *menu, QWidget *owner)
 
 } // namespace
 
-frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner)
+frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, std::function<int()> cardBack,
+                 QWidget *owner)
     : BorderlessWindow(tr("Menu"), QRect(4080, 3735, 4395, 1605),
                        {QLine(0, 30, 4395, 30), QLine(0, 1560, 4395, 1560),
                         QLine(30, 0, 30, 1560), QLine(4350, 0, 4350, 1560)},
                        owner),
-      dialogs_(dialogs), systemInfo_(systemInfo)
+      dialogs_(dialogs), systemInfo_(systemInfo), cardBack_(std::move(cardBack))
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowIcon(art::heartIcon());
@@ -55,12 +56,10 @@ frmMenu::frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, Q
     button("cmdAbout", tr("About"), 3030, 240, [this] { openAbout(); });
     button("cmdWeb", tr("Visit Me On The Web"), 120, 960, [this] { openBrowser(); });
     button("cmdBacks", tr("Change Cardbacks"), 1575, 960, [this] {
-        if (!backs_) {
+        if (!backs_)
             connect(&once(backs_, this, this->owner()), &frmBacks::backChosen, this,
                     &frmMenu::backChosen);
-            connect(backs_.get(), &frmBacks::backChosen, this, &frmMenu::setCardBack);
-        }
-        backs_->setCurrent(cardBack_);
+        backs_->setCurrent(cardBack_());
         backs_->showWindow();
         hide();
     });

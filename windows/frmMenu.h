@@ -23,11 +23,10 @@ class frmMenu : public ui::BorderlessWindow {
     Q_OBJECT
 public:
     // `owner` is the table, which the menu and its windows stay above.
-    frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, QWidget *owner = nullptr);
+    // `cardBack` gives the card back in use: the chooser opens on it.
+    frmMenu(platform::Dialogs &dialogs, platform::SystemInfo &systemInfo, std::function<int()> cardBack,
+            QWidget *owner = nullptr);
     ~frmMenu() override;
-
-    // The card back in use: the chooser opens on it.
-    void setCardBack(int index) { cardBack_ = index; }
 
     // closed(), from the base: Close or the desktop's close request has hidden
     // the menu, and the table takes the input again.
@@ -45,7 +44,7 @@ private:
 
     platform::Dialogs &dialogs_;
     platform::SystemInfo &systemInfo_;
-    int cardBack_ = 0;
+    std::function<int()> cardBack_;
     std::unique_ptr<frmCredits> credits_;
     std::unique_ptr<frmInstruct> instructions_;
     std::unique_ptr<frmBacks> backs_;

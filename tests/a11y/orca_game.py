@@ -340,7 +340,7 @@ try:
     mark = press("Escape")
     hear(r"^Deal push button", "the table after the menu", since=mark)
     mark = press("F1")
-    hear(r"Ctrl\+Plus.*Alt\+Left", "the key help with every key", since=mark)
+    hear(r"Ctrl\+\+.*Alt\+Left", "the key help with every key", since=mark)
     press("Return")
     hear(r"^Deal push button", "the focus on Deal at the start", 1, since=0)
 finally:

@@ -155,12 +155,10 @@ private slots:
         t.find<QPushButton>("cmdDeal")->click();
         QVERIFY(visibleButtons(t).isEmpty());
         QVERIFY(!t.place(7)->isEnabled());   // not before the clock runs
-        auto *clock = t.find<QTimer>("Timer1");
-        QVERIFY(!clock->isActive());
+        QCOMPARE(t.pacer.clockMs, -1);
 
         QCOMPARE(t.pacer.fire(), 1500);
-        QVERIFY(clock->isActive());
-        QCOMPARE(clock->interval(), 1000);
+        QCOMPARE(t.pacer.clockMs, 1000);   // the table's own clock, a second a tick
         QCOMPARE(visibleButtons(t), QStringList{"cmdTake"});
         // A selected card wears a red frame inside its edge; let go, none.
         const QPoint edge(37, 2);
@@ -180,11 +178,11 @@ private slots:
         }
 
         // The clock drives the bar; the 91st tick says the time is up.
-        QMetaObject::invokeMethod(clock, "timeout");
+        t.pacer.tickClock();
         QCOMPARE(t.find<QProgressBar>("ProgressBar1")->value(), 89);
         for (int s = 0; s < 90; ++s)
-            QMetaObject::invokeMethod(clock, "timeout");
-        QVERIFY(!clock->isActive());
+            t.pacer.tickClock();
+        QCOMPARE(t.pacer.clockMs, -1);
         QTRY_COMPARE(t.dialogs.messages.value(0).text, QString("time is up!!!"));
         QCOMPARE(t.text("lblBonusTxt"), QString("ROUND 2"));
     }
@@ -282,7 +280,6 @@ private slots:
         t.dialogs.typed = [] { return QString("ANN"); };
         t.open();
         QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
-        t.find<QTimer>("Timer1")->setInterval(1000000);   // no second passes in this game
         QSignalSpy exits(t.w.get(), &frmQuintrel::exitRequested);
         for (const Press &press : presses) {
             const QString where = QString("%1 on %2: ").arg(QKeySequence(press.key).toString(), press.focus);
@@ -342,7 +339,6 @@ private slots:
         platform::QtDialogs desktop;
         t.random.stackDeck(deck::clearable());
         t.open(&desktop);
-        t.find<QTimer>("Timer1")->setInterval(1000000);   // no second passes in this game
         t.find<QPushButton>("cmdDeal")->click();
         t.pacer.fire();   // the round's banner
         deck::clearPyramid(t.w->table());
@@ -399,7 +395,6 @@ private slots:
         Window t;
         t.random.stackDeck(dealt);
         t.open();
-        t.find<QTimer>("Timer1")->setInterval(1000000);
         auto told = [&](QKeyCombination key) {   // what the key alone makes said
             QTest::qWait(ui::Announcer::QuickSettleMs + 100);
             const qsizetype before = t.told.size();

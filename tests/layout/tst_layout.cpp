@@ -118,6 +118,95 @@ bool whole(QWidget *window) { return frameAndScreen(window).second.contains(fram
 
 } // namespace
 
+// ---------------------------------------------------------------- every language
+
+// The rectangle a control's text takes, in its window: a label's as its
+// alignment puts it, wrapped where the label wraps; a button's wrapped in
+// the room its style leaves inside its frame. Empty where the text lies
+// outside the control.
+QRect textPlace(const QWidget *control, QString *why)
+{
+    const QFontMetrics metrics(control->font());
+    const QPoint at = control->mapTo(control->window(), QPoint());
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap,
+                                                QString(button->text()).remove('&'));
+        *why = QStringLiteral("%1 in %2").arg(text.width()).arg(room.width());
+        return room.contains(text) ? text.translated(at) : QRect();
+    }
+    const auto *label = static_cast<const QLabel *>(control);
+    const QRect room = label->contentsRect();
+    QSize size(metrics.horizontalAdvance(label->text()), metrics.height());
+    if (label->wordWrap()) {
+        size = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, label->text()).size();
+        for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
+            size.setWidth(std::max(size.width(), metrics.horizontalAdvance(word)));
+    }
+    *why = QStringLiteral("%1x%2 in %3x%4").arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height());
+    // A single line may reach below a label cut to its caption's height.
+    const bool fits = size.width() <= room.width() &&
+                      (size.height() <= room.height() || size.height() <= metrics.height());
+    QRect text = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size.boundedTo(room.size()), room);
+    // A line's own letters, for what it may lie over: lines of big type are
+    // set closer than their fonts' full height.
+    if (!label->wordWrap()) {
+        const QRect ink = metrics.tightBoundingRect(label->text());
+        text.setTop(room.top() + metrics.ascent() + ink.top());
+        text.setBottom(room.top() + metrics.ascent() + ink.bottom());
+    }
+    *why += QStringLiteral(" [%1] %2,%3 %4x%5").arg(label->text()).arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height());
+    return fits ? text.translated(at) : QRect();
+}
+
+// Every visible text of `window` whole in its control, inside the window,
+// and clear of every other text.
+void wordsFit(QWidget *window, const QString &where)
+{
+    QList<QPair<QString, QRect>> placed;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(control);
+        const auto *button = qobject_cast<QPushButton *>(control);
+        if ((!label && !button) || !control->isVisibleTo(window) || control->window() != window ||
+            (label ? label->text() : button->text()).trimmed().isEmpty())
+            continue;
+        const QString name = where + QLatin1Char(' ') + control->objectName();
+        QString why;
+        const QRect text = textPlace(control, &why);
+        QVERIFY2(!text.isEmpty(), qPrintable(name + QLatin1String(" cut: ") + why));
+        QVERIFY2(window->rect().contains(text), qPrintable(name + QLatin1String(" outside its window")));
+        for (const auto &[other, rect] : placed)
+            QVERIFY2(!rect.intersects(text), qPrintable(name + QLatin1String(" over ") + other + why));
+        placed.append({control->objectName(), text});
+    }
+}
+
+// Whether a text has come through the pseudo-translation: lengthened, in
+// accented letters. Figures and the owner's details are no words.
+bool translated(const QString &text)
+{
+    static const QRegularExpression letters(QStringLiteral("[A-Za-z]"));
+    static const QString accented = QString::fromUtf8("áéíöüýçñšÅÉÍÖÜÝÇÑŠŀőŕḿṕũďôĺṫťẃäŷ");
+    if (!text.contains(letters) || QStringList{owner::Author, owner::PlayTester1, owner::PlayTester2,
+                                                owner::SkullArtist, owner::SkullArtistEmail,
+                                                owner::MakerAddress, QStringLiteral("Quintrel"),
+                                                QStringLiteral("quintrel")}
+                                       .contains(text))
+        return true;
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return accented.contains(c); });
+}
+
+void switchLanguage(const QString &language)
+{
+    qDeleteAll(qApp->findChildren<QTranslator *>());
+    if (language == QLatin1String("pseudo"))
+        useLanguage(*qApp, QLocale(QLocale::English), QStringLiteral(QUINTREL_PSEUDO));
+    else
+        useLanguage(*qApp, QLocale(language));
+}
+
 class Layout : public QObject {
     Q_OBJECT
 private slots:
@@ -296,100 +385,7 @@ private slots:
             t.w.showNormal();
         }
     }
-};
 
-// ---------------------------------------------------------------- every language
-
-// The rectangle a control's text takes, in its window: a label's as its
-// alignment puts it, wrapped where the label wraps; a button's wrapped in
-// the room its style leaves inside its frame. Empty where the text lies
-// outside the control.
-QRect textPlace(const QWidget *control, QString *why)
-{
-    const QFontMetrics metrics(control->font());
-    const QPoint at = control->mapTo(control->window(), QPoint());
-    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QRect text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap,
-                                                QString(button->text()).remove('&'));
-        *why = QStringLiteral("%1 in %2").arg(text.width()).arg(room.width());
-        return room.contains(text) ? text.translated(at) : QRect();
-    }
-    const auto *label = static_cast<const QLabel *>(control);
-    const QRect room = label->contentsRect();
-    QSize size(metrics.horizontalAdvance(label->text()), metrics.height());
-    if (label->wordWrap()) {
-        size = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, label->text()).size();
-        for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
-            size.setWidth(std::max(size.width(), metrics.horizontalAdvance(word)));
-    }
-    *why = QStringLiteral("%1x%2 in %3x%4").arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height());
-    // A single line may reach below a label cut to its caption's height.
-    const bool fits = size.width() <= room.width() &&
-                      (size.height() <= room.height() || size.height() <= metrics.height());
-    QRect text = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size.boundedTo(room.size()), room);
-    // A line's own letters, for what it may lie over: lines of big type are
-    // set closer than their fonts' full height.
-    if (!label->wordWrap()) {
-        const QRect ink = metrics.tightBoundingRect(label->text());
-        text.setTop(room.top() + metrics.ascent() + ink.top());
-        text.setBottom(room.top() + metrics.ascent() + ink.bottom());
-    }
-    *why += QStringLiteral(" [%1] %2,%3 %4x%5").arg(label->text()).arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height());
-    return fits ? text.translated(at) : QRect();
-}
-
-// Every visible text of `window` whole in its control, inside the window,
-// and clear of every other text.
-void wordsFit(QWidget *window, const QString &where)
-{
-    QList<QPair<QString, QRect>> placed;
-    for (QWidget *control : window->findChildren<QWidget *>()) {
-        const auto *label = qobject_cast<QLabel *>(control);
-        const auto *button = qobject_cast<QPushButton *>(control);
-        if ((!label && !button) || !control->isVisibleTo(window) || control->window() != window ||
-            (label ? label->text() : button->text()).trimmed().isEmpty())
-            continue;
-        const QString name = where + QLatin1Char(' ') + control->objectName();
-        QString why;
-        const QRect text = textPlace(control, &why);
-        QVERIFY2(!text.isEmpty(), qPrintable(name + QLatin1String(" cut: ") + why));
-        QVERIFY2(window->rect().contains(text), qPrintable(name + QLatin1String(" outside its window")));
-        for (const auto &[other, rect] : placed)
-            QVERIFY2(!rect.intersects(text), qPrintable(name + QLatin1String(" over ") + other + why));
-        placed.append({control->objectName(), text});
-    }
-}
-
-// Whether a text has come through the pseudo-translation: lengthened, in
-// accented letters. Figures and the owner's details are no words.
-bool translated(const QString &text)
-{
-    static const QRegularExpression letters(QStringLiteral("[A-Za-z]"));
-    static const QString accented = QString::fromUtf8("áéíöüýçñšÅÉÍÖÜÝÇÑŠŀőŕḿṕũďôĺṫťẃäŷ");
-    if (!text.contains(letters) || QStringList{owner::Author, owner::PlayTester1, owner::PlayTester2,
-                                                owner::SkullArtist, owner::SkullArtistEmail,
-                                                owner::MakerAddress, QStringLiteral("Quintrel"),
-                                                QStringLiteral("quintrel")}
-                                       .contains(text))
-        return true;
-    return std::any_of(text.begin(), text.end(), [&](QChar c) { return accented.contains(c); });
-}
-
-void switchLanguage(const QString &language)
-{
-    qDeleteAll(qApp->findChildren<QTranslator *>());
-    if (language == QLatin1String("pseudo"))
-        useLanguage(*qApp, QLocale(QLocale::English), QStringLiteral(QUINTREL_PSEUDO));
-    else
-        useLanguage(*qApp, QLocale(language));
-}
-
-class Words : public QObject {
-    Q_OBJECT
-private slots:
     void everyTextFitsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
@@ -453,8 +449,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(new ui::FocusStyle);
     ui::keepWindowsOnScreen();
     useLanguage(app, QLocale(QLocale::English));
-    Layout layout;
-    Words words;
-    return QTest::qExec(&layout, argc, argv) | QTest::qExec(&words, argc, argv);
+    Layout test;
+    return QTest::qExec(&test, argc, argv);
 }
 #include "tst_layout.moc"

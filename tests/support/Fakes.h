@@ -53,6 +53,21 @@ public:
         step = std::move(next);
     }
     void cancel() override { pendingMs = -1; }
+    // The clock: its period while it runs, -1 while stopped; `tickClock`
+    // passes one period.
+    int clockMs = -1;
+    std::function<void()> tick;
+    void startClock(int ms, const QObject *, std::function<void()> next) override
+    {
+        clockMs = ms;
+        tick = std::move(next);
+    }
+    void stopClock() override { clockMs = -1; }
+    void tickClock()
+    {
+        if (clockMs >= 0)
+            tick();
+    }
     bool pending() const { return pendingMs >= 0; }
     // Runs the pending step; returns its delay in ms, or -1 when none was due.
     int fire()

@@ -57,7 +57,7 @@ private slots:
         QVERIFY(server.listen(QHostAddress::LocalHost));
         FakeDialogs dialogs;
         FakeSystemInfo systemInfo;
-        frmMenu menu(dialogs, systemInfo);
+        frmMenu menu(dialogs, systemInfo, [] { return 0; });
         menu.showWindow();
         auto *visit = menu.findChild<QPushButton *>(QStringLiteral("cmdWeb"));
 

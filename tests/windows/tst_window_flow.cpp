@@ -54,7 +54,7 @@ private slots:
         // Under Wayland, where only a popup is placed by its owner, the
         // windows with a title bar are placed by the compositor.
         const bool placed = !QGuiApplication::platformName().startsWith("wayland");
-        frmMenu menu(dialogs, systemInfo, &table);
+        frmMenu menu(dialogs, systemInfo, [] { return 0; }, &table);
         QSignalSpy closed(&menu, &frmMenu::closed);
         QSignalSpy chosen(&menu, &frmMenu::backChosen);
         menu.showWindow();
