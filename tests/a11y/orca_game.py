@@ -5,6 +5,8 @@ import itertools, os, re, subprocess, sys, tempfile, time
 from gi.repository import Gio, GLib
 
 game_path, speech_path = sys.argv[1], sys.argv[2]
+# The game in the player's language: "de" plays a short German game.
+language = os.environ.get("QUINTREL_TEST_LANGUAGE", "")
 work = tempfile.TemporaryDirectory()
 launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
@@ -111,13 +113,38 @@ def focused(root):
         return root
     return next((f for c in root for f in [focused(c)] if f is not None), None)
 VALUES = {"Ace": 1, "Two": 2, "Three": 3, "Four": 4, "Five": 5, "Six": 6, "Seven": 7, "Eight": 8,
-          "Nine": 9, "Ten": 10}
+          "Nine": 9, "Ten": 10, "Ass": 1, "Zwei": 2, "Drei": 3, "Vier": 4, "Fünf": 5, "Sechs": 6,
+          "Sieben": 7, "Acht": 8, "Neun": 9, "Zehn": 10}
+def rank(place):
+    """The rank's word of a card's name: "Seven of Hearts", "Herz-Sieben"."""
+    return next((w for w in re.split(r"[ -]", place.name.split(",")[0]) if w in VALUES), None)
 def open_cards(win):
     places = [win[i] for i in range(23)]
-    return {i: p for i, p in enumerate(places)
-            if p.getState().contains(pyatspi.STATE_SENSITIVE) and p.name.split(",")[0].split()[0] in VALUES}
+    return {i: p for i, p in enumerate(places) if p.getState().contains(pyatspi.STATE_SENSITIVE) and rank(p)}
 def value(place):
-    return VALUES[place.name.split()[0]]
+    return VALUES[rank(place)]
+
+def german_game(win):
+    """A short game in German: the round's banner, a selection with its
+    total, both rounds taken at once, GAME OVER with the final score."""
+    mark = press("space")
+    hear(r"^notification RUNDE 1\b", "RUNDE 1", since=mark)
+    hear(r"^Stapel, 30 Karten push button", "the focus on the deck, in German", since=mark)
+    one = next(iter(open_cards(win).values()))
+    tab_to(win, one)
+    mark = press("space")
+    hear(rf"^notification {re.escape(one.name.split(',')[0])}, ausgewählt, Summe {value(one)}\.?$",
+         "a selection with its total", since=mark)
+    mark = press("alt+k")
+    hear(r"ZEITBONUS \d+", "the time bonus with its amount", 30, since=mark)
+    hear(r"RUNDE 2\b", "RUNDE 2", 30, since=mark)
+    check(pump(10, lambda: win[23].getState().contains(pyatspi.STATE_SENSITIVE)), "round 2 never began")
+    mark = press("alt+k")
+    hear(r"SPIEL VORBEI, Endstand \d+\. In der Bestenliste: Platz 1 von 10",
+         "GAME OVER with the final score and its place", 40, since=mark)
+    hear(r"Du bist in der Bestenliste!! Gib deinen Namen ein", "the name prompt", 20, since=mark)
+    english = [s for s in spoken if re.search(r"\b(ROUND|selected|total|GAME OVER|final score|Deck)\b", s)]
+    check(not english, f"English in the German game: {english}")
 def tab_to(win, place):
     for _ in range(40):
         f = focused(win)
@@ -127,10 +154,14 @@ def tab_to(win, place):
         pump(0.15)
     return False
 
+class ShortGameOver(Exception):
+    """The short game in another language has been heard to its end."""
 game = None
 try:
     check(hear(r"Screen reader on", "Orca starting", 60), "Orca did not start")
-    game = subprocess.Popen([game_path], cwd=work.name)
+    game = subprocess.Popen([game_path], cwd=work.name,
+                            env=dict(os.environ, LANGUAGE=language, LANG=language + "_DE.UTF-8") if language
+                            else None)
     pump(30, table)
     win = table()
     assert win, "the game's window never showed on the accessibility bus"
@@ -138,6 +169,9 @@ try:
     pump(30, lambda: listen() or any(s.startswith("Deal push button") for s in spoken))
     nameless = [i for i in range(24) if not win[i].name]
     check(not nameless, f"places without a name before the first deal: {nameless}")
+    if language == "de":
+        german_game(win)
+        raise ShortGameOver
 
     # Round 1: the banner, the focus on the deck, never on a hidden button.
     mark = press("space")
@@ -343,6 +377,8 @@ try:
     hear(r"Ctrl\+\+.*Alt\+Left", "the key help with every key", since=mark)
     press("Return")
     hear(r"^Deal push button", "the focus on Deal at the start", 1, since=0)
+except ShortGameOver:
+    pass
 finally:
     pump(1)
     listen()
