@@ -5,6 +5,8 @@
 
 #include "app/Language.h"
 #include "app/frmQuintrel.h"
+#include "scores/frmHiScores.h"
+#include "windows/frmMenu.h"
 #include "cards/CardPicture.h"
 #include "game/Game.h"
 #include "support/Desktop.h"
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <random>
@@ -365,6 +368,48 @@ private slots:
         const QRect banner(label->mapToGlobal(QPoint()), label->size());
         QVERIFY2(prompt.top() > banner.bottom() && std::abs(prompt.center().x() - banner.center().x()) <= 1,
                  qPrintable(QString("prompt at %1, %2").arg(prompt.x()).arg(prompt.y())));
+    }
+
+    // A translation never reaches a file: two games, the first ended with no
+    // name and the second with "Zoë", and a card back chosen, leave the same
+    // bytes in German as in English. The entry without a name is kept as
+    // " NO NAME  " and only shown in the player's words.
+    void theFilesHoldNoTranslation()
+    {
+        QHash<QString, QByteArray> kept[2];
+        for (int german = 0; german < 2; ++german) {
+            qDeleteAll(qApp->findChildren<QTranslator *>());
+            useLanguage(*qApp, QLocale(german ? QLocale::German : QLocale::English));
+            Window t;
+            QStringList names{QString(), QString::fromUtf8("Zoë")};
+            t.dialogs.typed = [&] { return names.takeFirst(); };
+            t.open();
+            for (int game = 0; game < 2; ++game) {
+                t.w->table().deal();
+                t.pacer.drain();   // round 1 is dealt and runs
+                t.w->table().takeScore();
+                t.pacer.drain();   // round 2
+                t.w->table().takeScore();
+                t.pacer.drain();
+                QTRY_COMPARE(t.dialogs.prompts.size(), game + 1);
+            }
+            t.w->menu().findChild<QPushButton *>("cmdBacks")->click();
+            QTest::mouseClick(shown("frmBacks")->findChild<QWidget *>("imgCardBack4"), Qt::LeftButton);
+            shown("frmBacks")->findChild<QPushButton *>("cmdOK")->click();
+            QCOMPARE(t.w->hiScores().findChild<QLabel *>("lblName0")->text(),
+                     german ? QString(" OHNE NAME") : QString(" NO NAME  "));
+            kept[german] = t.store.files;
+            t.w.reset();
+        }
+        qDeleteAll(qApp->findChildren<QTranslator *>());
+        useLanguage(*qApp, QLocale(QLocale::English));
+        QCOMPARE(kept[1], kept[0]);
+        // Both games scored the two rounds' time bonus, 2 x 90 x 100; the
+        // second, tied, enters below the first.
+        const QByteArray scores = kept[0].value("hiscores.dat").mid(9, 8);
+        QCOMPARE(scores, QByteArray::fromHex("50460000" "50460000"));
+        QCOMPARE(kept[0].value("names.dat").mid(9, 20), QByteArray(" NO NAME  Zo\xeb       "));
+        QCOMPARE(kept[0].value("cardbacks.dat"), QByteArray::fromHex("0400"));
     }
 
     // What a listener is told off the scripted game: the pyramid read by P
