@@ -3,20 +3,26 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QTimer>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
 // Where the build puts the game's translations, among its resources.
 const QString GameWords = QStringLiteral(":/i18n");
 
-// A file that is missing, broken or empty is no translation at all.
-bool loaded(QTranslator &t, bool found) { return found && !t.isEmpty(); }
-
-void install(QCoreApplication &app, QTranslator *translator)
+// Installs a translator that `found` its file; a file that is missing,
+// broken or empty is no translation at all.
+QTranslator *install(QCoreApplication &app, std::unique_ptr<QTranslator> translator, bool found)
 {
+    if (!found || translator->isEmpty())
+        return nullptr;
     translator->setParent(&app);
-    QCoreApplication::installTranslator(translator);
+    QCoreApplication::installTranslator(translator.get());
+    return translator.release();
 }
 
 } // namespace
@@ -25,34 +31,30 @@ void useLanguage(QCoreApplication &app, const QLocale &language, const QString &
 {
     // English has only its plurals to give ("1 card", "2 cards"): it lies
     // under every other language, for what that one leaves out.
-    auto *english = new QTranslator;
-    if (loaded(*english, english->load(QStringLiteral("quintrel_en"), GameWords)))
-        install(app, english);
-    else
-        delete english;
+    auto english = std::make_unique<QTranslator>();
+    const bool plurals = english->load(QStringLiteral("quintrel_en"), GameWords);
+    install(app, std::move(english), plurals);
 
-    auto *game = new QTranslator;
-    if (loaded(*game, game->load(language, QStringLiteral("quintrel"), QStringLiteral("_"), GameWords)) &&
-        !game->language().startsWith(QLatin1String("en"))) {
-        // Qt's own words only in a language the game speaks too, so that a
-        // message never mixes two languages. The game's words, installed
-        // last, come first where both have a text.
-        auto *qt = new QTranslator;
-        if (loaded(*qt, qt->load(QLocale(game->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))))
-            install(app, qt);
-        else
-            delete qt;
-        install(app, game);
-    } else {
-        delete game;
+    auto words = std::make_unique<QTranslator>();
+    const bool found = words->load(language, QStringLiteral("quintrel"), QStringLiteral("_"), GameWords) &&
+                       !words->language().startsWith(QLatin1String("en"));
+    if (QTranslator *game = install(app, std::move(words), found)) {
+        // Qt's own words (Yes, No, Cancel) only in a language the game speaks
+        // too, so that a message never mixes two languages. None shows before
+        // the table does: they are read once it is up, not before it.
+        QTimer::singleShot(0, &app, [&app, language = QLocale(game->language()), game = QPointer(game)] {
+            if (!game)
+                return;   // another language was chosen meanwhile
+            auto qt = std::make_unique<QTranslator>();
+            const bool loaded = qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            install(app, std::move(qt), loaded);
+        });
     }
 
     if (!extra.isEmpty()) {
-        auto *over = new QTranslator;
-        if (loaded(*over, over->load(extra)))
-            install(app, over);
-        else
-            delete over;
+        auto over = std::make_unique<QTranslator>();
+        const bool loaded = over->load(extra);
+        install(app, std::move(over), loaded);
     }
 }

@@ -57,17 +57,9 @@ public:
     // passes one period.
     int clockMs = -1;
     std::function<void()> tick;
-    void startClock(int ms, const QObject *, std::function<void()> next) override
-    {
-        clockMs = ms;
-        tick = std::move(next);
-    }
+    void startClock(int ms, const QObject *, std::function<void()> t) override { clockMs = ms, tick = std::move(t); }
     void stopClock() override { clockMs = -1; }
-    void tickClock()
-    {
-        if (clockMs >= 0)
-            tick();
-    }
+    void tickClock() { clockMs >= 0 ? tick() : void(); }
     bool pending() const { return pendingMs >= 0; }
     // Runs the pending step; returns its delay in ms, or -1 when none was due.
     int fire()
