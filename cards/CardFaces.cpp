@@ -3,6 +3,7 @@
 
 #include "assets/Art.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -86,8 +87,9 @@ QPixmap face(int index, qreal dpr)
     const int suit = index / 13;
     const int position = index % 13;
     // Positions 10 to 12 are Aces, drawn exactly as position 0.
-    const QString rank = (position == 0 || position >= 10) ? QStringLiteral("ACE")
-                                                           : QString::number(position + 1);
+    const QString rank = (position == 0 || position >= 10)
+                             ? QCoreApplication::translate("Cards", "ACE", "the rank written on an ace's face")
+                             : QString::number(position + 1);
     // Flat colours, as the old 16-colour cards had them.
     const QColor ink = (suit == Hearts || suit == Diamonds) ? QColor(255, 0, 0) : QColor(0, 0, 0);
 

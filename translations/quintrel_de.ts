@@ -151,6 +151,11 @@
         <comment>a card&apos;s rank and suit</comment>
         <translation>%2-%1</translation>
     </message>
+    <message>
+        <source>ACE</source>
+        <comment>the rank written on an ace&apos;s face</comment>
+        <translation>ASS</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -151,6 +151,11 @@
         <comment>a card&apos;s rank and suit</comment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>ACE</source>
+        <comment>the rank written on an ace&apos;s face</comment>
+        <translation>AS</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -17,6 +17,9 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 # The table's size is neither read from nor saved to the player's own folder.
 XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config
 export XDG_RUNTIME_DIR XDG_CONFIG_HOME
+# A desktop language the game does not have, and one that is no language at
+# all: the game reads as it does in English.
+export LANGUAGE='zz_ZZ:../../@!' LANG=tlh_XX.UTF-8
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 # A display of its own, searched from a random number: another run of the
 # tests may be starting one at the same moment.
