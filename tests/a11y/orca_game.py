@@ -143,6 +143,13 @@ def german_game(win):
     hear(r"SPIEL VORBEI, Endstand \d+\. In der Bestenliste: Platz 1 von 10",
          "GAME OVER with the final score and its place", 40, since=mark)
     hear(r"Du bist in der Bestenliste!! Gib deinen Namen ein", "the name prompt", 20, since=mark)
+    # No name: the table, then the key list with the German keys and the
+    # German captions' Alt letters.
+    mark = press("Return")
+    hear(r"^notification Bestenliste\. ", "the high scores in German", since=mark)
+    press("Escape")
+    mark = press("F1")
+    hear(r"Alt\+A, Strg\+N: .*Alt\+K: .*Alt\+E, Strg\+Q: ", "the key list with the German keys", since=mark)
     english = [s for s in spoken if re.search(r"\b(ROUND|selected|total|GAME OVER|final score|Deck)\b", s)]
     check(not english, f"English in the German game: {english}")
 def tab_to(win, place):
@@ -374,7 +381,7 @@ try:
     mark = press("Escape")
     hear(r"^Deal push button", "the table after the menu", since=mark)
     mark = press("F1")
-    hear(r"Ctrl\+\+.*Alt\+Left", "the key help with every key", since=mark)
+    hear(r"Alt\+D, Ctrl\+N: .*Ctrl\+\+.*Alt\+Left", "the key help with every key", since=mark)
     press("Return")
     hear(r"^Deal push button", "the focus on Deal at the start", 1, since=0)
 except ShortGameOver:
