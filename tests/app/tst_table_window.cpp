@@ -138,6 +138,7 @@ struct Press {
 class TableWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { speak("en"); }   // its plurals: "1 card", "2 cards"
     // A round on screen from what the last game saved, and what a screen
     // reader is told of every place: a card by its rank and suit, covered,
     // selected or taking no click; the deck by its cards left.
@@ -375,9 +376,9 @@ private slots:
     // " NO NAME  " and only shown in the player's words.
     void theFilesHoldNoTranslation()
     {
-        QHash<QString, QByteArray> kept[2];
-        for (int german = 0; german < 2; ++german) {
-            speak(german ? "de" : "en");
+        QMap<QString, QHash<QString, QByteArray>> kept;
+        for (const QString language : {"de", "en"}) {
+            speak(language);
             Window t;
             QStringList names{QString(), QString::fromUtf8("Zoë")};
             t.dialogs.typed = [&] { return names.takeFirst(); };
@@ -393,17 +394,16 @@ private slots:
             QTest::mouseClick(shown("frmBacks")->findChild<QWidget *>("imgCardBack4"), Qt::LeftButton);
             shown("frmBacks")->findChild<QPushButton *>("cmdOK")->click();
             QCOMPARE(t.w->hiScores().findChild<QLabel *>("lblName0")->text(),
-                     german ? QString(" OHNE NAME") : QString(" NO NAME  "));
-            kept[german] = t.store.files;
+                     language == "de" ? QString(" OHNE NAME") : QString(" NO NAME  "));
+            kept[language] = t.store.files;
             t.w.reset();
         }
-        speak("en");
-        QCOMPARE(kept[1], kept[0]);
+        QCOMPARE(kept["de"], kept["en"]);
         // Both games scored the two rounds' time bonus, 2 x 90 x 100; the
         // second, tied, enters below the first.
-        QCOMPARE(kept[0].value("hiscores.dat").mid(9, 8), QByteArray::fromHex("50460000" "50460000"));
-        QCOMPARE(kept[0].value("names.dat").mid(9, 20), QByteArray(" NO NAME  Zo\xeb       "));
-        QCOMPARE(kept[0].value("cardbacks.dat"), QByteArray::fromHex("0400"));
+        QCOMPARE(kept["en"].value("hiscores.dat").mid(9, 8), QByteArray::fromHex("50460000" "50460000"));
+        QCOMPARE(kept["en"].value("names.dat").mid(9, 20), QByteArray(" NO NAME  Zo\xeb       "));
+        QCOMPARE(kept["en"].value("cardbacks.dat"), QByteArray::fromHex("0400"));
     }
 
     // What a listener is told off the scripted game: the pyramid read by P
@@ -533,11 +533,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    speak("en");   // its plurals: "1 card", "2 cards"
-    TableWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TableWindow)
 #include "tst_table_window.moc"

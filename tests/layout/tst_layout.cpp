@@ -386,7 +386,6 @@ private slots:
         QFETCH(QString, language);
         QFETCH(double, scale);
         speak(language == "pseudo" ? "en" : language, language == "pseudo" ? QUINTREL_PSEUDO : "");
-        auto cleanup = qScopeGuard([] { speak("en"); });
         Table t;
         t.w.show();
         t.w.resize(int(592 * scale), int(453 * scale));
