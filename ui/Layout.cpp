@@ -3,6 +3,8 @@
 #include "ui/Button.h"
 #include "ui/Scale.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -40,7 +42,8 @@ bool textFits(const QWidget *control, const QFont &font, QSize size, int roomBel
     if (!label->wordWrap())
         return metrics.horizontalAdvance(label->text()) <= width;
     // A wrapping label grows downwards as far as the next control below it.
-    for (const QString &word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    for (const QString &word : label->text().split(space, Qt::SkipEmptyParts))
         if (metrics.horizontalAdvance(word) > width)
             return false;
     const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, label->text());
@@ -51,14 +54,27 @@ void Layout::add(QWidget *control, const QRect &twips, const QFont &font)
 {
     controls_.append({control, twips, font, std::max(0, font.pixelSize())});
     factor_ = scale();
-    place(controls_.last(), factor_, {});
+    // Its text is fitted once the window is laid out whole, by apply().
+    const Control &c = controls_.last();
+    if (c.pixels && c.widget->font().pixelSize() != scaledFont(c.font, factor_).pixelSize())
+        c.widget->setFont(scaledFont(c.font, factor_));
+    if (c.pixels)
+        control->installEventFilter(this);
+    place(c, factor_, {}, false);
+}
+
+bool Layout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        fit(static_cast<QWidget *>(watched));
+    return false;
 }
 
 void Layout::apply(double factor, QPoint origin)
 {
     factor_ = factor;
     for (const Control &c : controls_)
-        place(c, factor, origin);
+        place(c, factor, origin, true);
 }
 
 void Layout::fit(QWidget *control) const
@@ -73,11 +89,21 @@ void Layout::fit(QWidget *control) const
 // that runs longer than the English still shows whole.
 void Layout::fitText(const Control &c, double factor) const
 {
-    if (!c.pixels)
+    // Measured only when something it depends on has changed, and not while
+    // hidden: measuring loads the font at each size tried.
+    const auto *label = qobject_cast<const QLabel *>(c.widget.data());
+    const auto *button = qobject_cast<const QAbstractButton *>(c.widget.data());
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    const int height = c.widget->parentWidget() ? c.widget->parentWidget()->height() : 0;
+    if (!c.pixels || c.widget->isHidden() ||
+        (text == c.fittedText && factor == c.fittedFactor && height == c.fittedHeight))
         return;
+    c.fittedText = text;
+    c.fittedFactor = factor;
+    c.fittedHeight = height;
     const QSize size = scaled(c.twips, factor).size();
     // Down to the next control below it, or the window's foot.
-    int below = c.widget->parentWidget() ? int(c.widget->parentWidget()->height() * 15 / factor) : 0;
+    int below = int(height * 15 / factor);
     for (const Control &other : controls_)
         if (other.widget && other.widget != c.widget && other.widget->parentWidget() == c.widget->parentWidget() &&
             other.twips.top() > c.twips.top() && other.twips.left() < c.twips.right() &&
@@ -98,15 +124,16 @@ void Layout::fitText(const Control &c, double factor) const
         font.setStretch(stretch);
         fits = textFits(c.widget, font, size, room);
     }
-    if (c.widget->font() != font)
+    if (c.widget->font().pixelSize() != font.pixelSize() || c.widget->font().stretch() != font.stretch())
         c.widget->setFont(font);
 }
 
-void Layout::place(const Control &c, double factor, QPoint origin) const
+void Layout::place(const Control &c, double factor, QPoint origin, bool fitting) const
 {
     if (!c.widget)
         return;
-    fitText(c, factor);
+    if (fitting)
+        fitText(c, factor);
     // The origin moves the window's own controls; those inside a panel move
     // with the panel.
     QRect r = scaled(c.twips, factor);

@@ -34,8 +34,15 @@ private:
         QRect twips;
         QFont font;
         int pixels;   // the font's designed pixel size; 0 for none
+        // What its font was last fitted to: the text, the factor and the
+        // window's height (for the room below it).
+        mutable QString fittedText;
+        mutable double fittedFactor = 0;
+        mutable int fittedHeight = -1;
     };
-    void place(const Control &control, double factor, QPoint origin) const;
+    // A control shown again gets its text fitted then: a hidden one waits.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void place(const Control &control, double factor, QPoint origin, bool fitting) const;
     void fitText(const Control &control, double factor) const;
 
     QList<Control> controls_;
