@@ -34,9 +34,9 @@ struct KeyBinding {
     const char *caption;        // the caption whose Alt letter takes it too, or null
     const char *what;           // untranslated
     KeyPlace where;
-    // Keys the widgets themselves handle (Tab, Space, the arrows) are only
-    // listed; a name stands for those a sequence cannot name.
-    bool listedOnly = false;
+    // A name for keys a sequence cannot name (the arrows). The keys the
+    // widgets themselves handle (Tab, Space, Enter, the arrows) are listed
+    // here and never made actions.
     const char *keyName = nullptr;
 };
 

@@ -56,10 +56,11 @@ void Layout::add(QWidget *control, const QRect &twips, const QFont &font)
     factor_ = scale();
     // Its text is fitted once the window is laid out whole, by apply().
     const Control &c = controls_.last();
-    if (c.pixels && c.widget->font().pixelSize() != scaledFont(c.font, factor_).pixelSize())
-        c.widget->setFont(scaledFont(c.font, factor_));
-    if (c.pixels)
+    if (c.pixels) {
         control->installEventFilter(this);
+        if (const QFont designed = scaledFont(c.font, factor_); control->font().pixelSize() != designed.pixelSize())
+            control->setFont(designed);
+    }
     place(c, factor_, {}, false);
 }
 
